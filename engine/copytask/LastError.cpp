@@ -1,0 +1,28 @@
+// The engine's last error text: one process-wide string, written only by
+// SetLastErrorText and read through c_FDO_Api::GXF_GetLastError and the C
+// function GXF_GetLastError. The engine is used from one thread at a time,
+// so the text is not guarded.
+#include <GeoxferApi/LastError.h>
+#include <GeoxferApi/FDO_Api.h>
+
+#include <Fdo/Common/StringP.h>
+
+namespace {
+FdoStringP& LastErrorText() {
+    static FdoStringP text;
+    return text;
+}
+}  // namespace
+
+void SetLastErrorText(const wchar_t* message) { LastErrorText() = message; }
+
+const wchar_t* c_FDO_Api::GXF_GetLastError() { return LastErrorText(); }
+
+int GXF_GetLastError(wchar_t* buffer, int maxChars) {
+    if (!buffer || maxChars <= 0) return 1;
+    const wchar_t* text = LastErrorText();
+    int i = 0;
+    for (; i < maxChars && text[i]; i++) buffer[i] = text[i];
+    for (; i < maxChars; i++) buffer[i] = L'\0';
+    return 1;
+}

@@ -1,0 +1,34 @@
+// The result codes of the engine and its last error text.
+//
+// Operations that take provider names and connection strings return 0 on
+// success or one of the codes below, and leave a text for the caller in the
+// one process-wide last error text. The text is never cleared: a success
+// leaves the previous failure's text in place.
+#pragma once
+
+#include <GeoxferApi/Export.h>
+
+enum e_GXF_ResultCode {
+    GXF_Result_OK = 0,
+    GXF_Result_NullSchemaCollection = 1,
+    GXF_Result_FdoException = 2,
+    GXF_Result_CreateSourceConnection = 3,
+    GXF_Result_OpenSourceConnection = 4,
+    GXF_Result_CreateDestConnection = 5,
+    GXF_Result_OpenDestConnection = 6,
+    GXF_Result_CreateSdfFile = 7,
+    GXF_Result_ReadTaskFile = 8,
+    GXF_Result_MissingCommand = 9,
+    GXF_Result_SchemaExists = 10,
+    GXF_Result_DeleteSdfFile = 11,
+    GXF_Result_NoCreateSpatialContext = 12,
+};
+
+// Replaces the last error text with a copy of message (null = empty).
+// Internal to the engine: not exported.
+void SetLastErrorText(const wchar_t* message);
+
+// Copies the last error text into buffer with strncpy-like semantics: at most
+// maxChars characters, padded with zeros when shorter, unterminated when the
+// text is maxChars long or longer. Always returns 1.
+GXF_C_API int GXF_GetLastError(wchar_t* buffer, int maxChars);
