@@ -2,6 +2,7 @@
 #pragma once
 
 #include <Fdo/Common/Std.h>
+#include <Fdo/Common/Enums.h>
 #include <Fdo/Common/IDisposable.h>
 #include <Fdo/Common/Ptr.h>
 #include <Fdo/Common/StringP.h>
@@ -10,3 +11,4 @@
 #include <Fdo/Common/Collection.h>
 #include <Fdo/Common/NamedCollection.h>
 #include <Fdo/Common/StringCollection.h>
+#include <Fdo/Xml/XmlSupport.h>
