@@ -17,4 +17,6 @@ fi
 cmake -S . -B "$build" -G Ninja "${flags[@]}" >/dev/null
 ninja -C "$build"
 export ASAN_OPTIONS=detect_leaks=1
+GEOXFER_SAMPLE_DATA="$(bash scripts/sample-data.sh)"
+export GEOXFER_SAMPLE_DATA
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <string>
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 namespace geoxfer_test {
@@ -23,6 +25,14 @@ inline std::filesystem::path SharedDataDir() {
 #endif
 }
 
+// Shape files and GeoPackages unpacked from Debian packages by
+// scripts/sample-data.sh (GEOXFER_SAMPLE_DATA, default its cache folder).
+inline std::filesystem::path SampleDataDir() {
+    if (const char* env = std::getenv("GEOXFER_SAMPLE_DATA"); env && *env) return env;
+    const char* home = std::getenv("HOME");
+    return std::filesystem::path(home ? home : "/root") / ".cache/geoxfer/sample-data";
+}
+
 inline std::filesystem::path SourceDir() {
 #ifdef GEOXFER_SOURCE_DIR
     return GEOXFER_SOURCE_DIR;
@@ -31,9 +41,11 @@ inline std::filesystem::path SourceDir() {
 #endif
 }
 
-// A fresh, empty folder for one test's files.
+// A fresh, empty folder for one test's files. The process id keeps tests
+// that CTest runs in parallel processes out of each other's way.
 inline std::filesystem::path TempDir(const std::string& name) {
-    auto dir = std::filesystem::temp_directory_path() / ("geoxfer-test-" + name);
+    auto dir = std::filesystem::temp_directory_path() /
+               ("geoxfer-test-" + name + "-" + std::to_string(static_cast<long>(getpid())));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir;
@@ -48,4 +60,13 @@ inline std::filesystem::path TempDir(const std::string& name) {
             GTEST_SKIP() << "reference data not found: "                                      \
                          << (geoxfer_test::SharedDataDir() / (sub)).string()                  \
                          << " (set GEOXFER_SHARED_DATA to the shared/data folder)";          \
+    } while (0)
+
+// Skips the calling test when the given sub-folder of the sample data cache is missing.
+#define SAMPLE_DATA_OR_SKIP(sub)                                                             \
+    do {                                                                                     \
+        if (!std::filesystem::exists(geoxfer_test::SampleDataDir() / (sub)))                 \
+            GTEST_SKIP() << "sample data not found: "                                         \
+                         << (geoxfer_test::SampleDataDir() / (sub)).string()                  \
+                         << " (run scripts/sample-data.sh)";                                  \
     } while (0)

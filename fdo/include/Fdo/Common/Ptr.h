@@ -7,6 +7,8 @@
 
 #include <Fdo/Common/IDisposable.h>
 
+#include <memory>
+
 template <class T>
 class FdoPtr {
 public:
@@ -30,7 +32,7 @@ public:
     template <class U>
     FdoPtr<T>& operator=(const FdoPtr<U>& o) { return Assign(o.p); }
     FdoPtr<T>& operator=(FdoPtr<T>&& o) noexcept {
-        if (this != &o) {
+        if (this != std::addressof(o)) {
             T* old = p;
             p = o.p;
             o.p = nullptr;
