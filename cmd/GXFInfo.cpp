@@ -6,6 +6,8 @@
 #include <GeoxferApi/GXFCopyTaskDef.h>
 #include <GeoxferApi/LastError.h>
 
+#include <Fdo/ClientServices/FeatureAccessManager.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -16,8 +18,17 @@ int main(int argc, char** argv) {
     std::printf("Geoxfer %s\n", GEOXFER_VERSION);
     Line("engine library", "GeoxferApi: copy task files, result codes and last error text");
     Line("data access layer", "Fdo: schema model and deep copy, FDO schema XML, data values,");
-    Line("", "geometry (FGF, text, WKB), connection strings");
-    Line("FDO providers", "none registered yet");
+    Line("", "geometry (FGF, text, WKB), filters, connections and provider registry");
+    {
+        FdoPtr<IProviderRegistry> registry = FdoFeatureAccessManager::GetProviderRegistry();
+        const FdoProviderCollection* providers = registry->GetProviders();
+        if (providers->GetCount() == 0) Line("FDO providers", "none registered");
+        for (FdoInt32 i = 0; i < providers->GetCount(); i++) {
+            FdoPtr<FdoProvider> p = providers->GetItem(i);
+            FdoStringP text = FdoStringP(p->GetName()) + L"  " + p->GetDisplayName();
+            Line(i == 0 ? "FDO providers" : "", static_cast<const char*>(text));
+        }
+    }
 
     std::filesystem::path file = argc > 1 ? std::filesystem::path(argv[1])
                                           : std::filesystem::temp_directory_path() / "geoxfer-demo-task.xml";
