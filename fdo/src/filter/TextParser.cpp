@@ -131,8 +131,9 @@ private:
 
     struct Nest {
         explicit Nest(Parser& p) : parser(p) {
-            if (++parser.m_nesting > kMaxNesting)
+            if (parser.m_nesting >= kMaxNesting)
                 throw SyntaxError{p.Peek().pos, L"parentheses nested too deeply", nullptr};
+            parser.m_nesting++;
         }
         ~Nest() { parser.m_nesting--; }
         Parser& parser;

@@ -1,0 +1,24 @@
+// One static initialiser registers every built-in provider when the
+// library is loaded, so linking FdoProviders is all a program does to get
+// them.
+#include "BuiltInProviders.h"
+
+namespace {
+
+const bool registered = [] {
+    FdoShpProvider_Register();
+    return true;
+}();
+
+}  // namespace
+
+void FdoSdfProvider_Register();
+
+namespace {
+
+const bool sdfRegistered = [] {
+    FdoSdfProvider_Register();
+    return true;
+}();
+
+}  // namespace

@@ -1,0 +1,6 @@
+// The registration functions of the providers compiled into FdoProviders.
+// Each adds its provider to the process registry; BuiltInProviders.cpp
+// calls them all once when the library loads.
+#pragma once
+
+void FdoShpProvider_Register();

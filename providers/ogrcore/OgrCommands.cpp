@@ -1,0 +1,292 @@
+// The common commands. Reads go through FeatureReader, writes through
+// FeatureWriter; update and delete first collect the ids the filter selects
+// and then change them, so no layer is changed under its own read cursor.
+#include <ogrcore/OgrCommands.h>
+#include <ogrcore/OgrError.h>
+#include <ogrcore/OgrFeatureReader.h>
+#include <ogrcore/OgrFeatureWriter.h>
+#include <ogrcore/OgrReaders.h>
+
+#include <algorithm>
+#include <cwctype>
+
+namespace ogrcore {
+
+namespace {
+
+bool SameName(FdoString* a, FdoString* b) { return wcscasecmp(a ? a : L"", b ? b : L"") == 0; }
+
+std::vector<FdoInt64> SelectedIds(ClassMap* map, FdoFilter* filter, FdoParameterValueCollection* parameters) {
+    std::vector<FdoInt64> ids;
+    FdoPtr<FdoIdentifierCollection> none = FdoIdentifierCollection::Create();
+    FdoPtr<FeatureReader> reader = FeatureReader::Create(map, none, filter, parameters);
+    while (reader->ReadNext()) ids.push_back(reader->GetFid());
+    reader->Close();
+    return ids;
+}
+
+}  // namespace
+
+FdoFeatureSchema* FindSchema(FdoFeatureSchemaCollection* schemas, FdoString* name) {
+    if (name && *name) {
+        FdoPtr<FdoFeatureSchema> schema = schemas->FindItem(name);
+        if (!schema) throw FdoCommandException::Create(FdoStringP::Format(L"Schema '%ls' does not exist.", name));
+        return schema.Detach();
+    }
+    if (schemas->GetCount() == 0) return nullptr;
+    return schemas->GetItem(0);
+}
+
+// ------------------------------------------------------------------ Select
+
+Select::Select(FdoIConnection* connection, Store* store)
+    : FeatureCommand<FdoISelect>(connection, store), m_properties(FdoIdentifierCollection::Create()),
+      m_ordering(FdoIdentifierCollection::Create()) {}
+
+void Select::SetLockType(FdoLockType value) {
+    if (value != FdoLockType_None) throw FdoCommandException::Create(L"Locking is not supported by this provider.");
+}
+
+FdoIFeatureReader* Select::Execute() {
+    FdoPtr<ClassMap> map = Target();
+    if (m_ordering->GetCount() > 0)
+        throw FdoCommandException::Create(L"Ordering is not supported by this provider.");
+    return FeatureReader::Create(map, m_properties, m_filter, m_parameters);
+}
+
+// -------------------------------------------------------- SelectAggregates
+
+SelectAggregates::SelectAggregates(FdoIConnection* connection, Store* store)
+    : FeatureCommand<FdoISelectAggregates>(connection, store), m_properties(FdoIdentifierCollection::Create()),
+      m_ordering(FdoIdentifierCollection::Create()), m_grouping(FdoIdentifierCollection::Create()) {}
+
+FdoIDataReader* SelectAggregates::Execute() {
+    FdoPtr<ClassMap> map = Target();
+    if (m_distinct || m_grouping->GetCount() > 0 || m_groupingFilter || m_ordering->GetCount() > 0)
+        throw FdoCommandException::Create(
+            L"Only Count and SpatialExtents aggregates are supported: no distinct, grouping or ordering.");
+    struct Aggregate {
+        FdoStringP name;
+        bool extent = false;
+        int binding = -1;  // counted property; -1 counts rows
+        FdoInt64 count = 0;
+        FdoFgfBounds bounds;
+    };
+    std::vector<Aggregate> aggregates;
+    bool needScan = m_filter != nullptr;
+    for (FdoInt32 i = 0; i < m_properties->GetCount(); i++) {
+        FdoPtr<FdoIdentifier> id = m_properties->GetItem(i);
+        auto* computed = dynamic_cast<FdoComputedIdentifier*>(id.p);
+        FdoPtr<FdoExpression> expr = computed ? computed->GetExpression() : nullptr;
+        auto* function = dynamic_cast<FdoFunction*>(expr.p);
+        if (!function)
+            throw FdoCommandException::Create(FdoStringP::Format(
+                L"'%ls' is not an aggregate: select Count(...) or SpatialExtents(...) AS a name.", id->GetText()));
+        FdoPtr<FdoExpressionCollection> args = function->GetArguments();
+        Aggregate a;
+        a.name = id->GetName();
+        a.extent = SameName(function->GetName(), L"SpatialExtents");
+        if (!a.extent && !SameName(function->GetName(), L"Count"))
+            throw FdoCommandException::Create(FdoStringP::Format(
+                L"The aggregate function '%ls' is not supported: use Count or SpatialExtents.", function->GetName()));
+        if (args->GetCount() > 1)
+            throw FdoCommandException::Create(
+                FdoStringP::Format(L"%ls takes at most one property.", function->GetName()));
+        if (args->GetCount() == 1) {
+            FdoPtr<FdoExpression> arg = args->GetItem(0);
+            auto* argId = dynamic_cast<FdoIdentifier*>(arg.p);
+            a.binding = argId && argId->GetExpressionType() == FdoExpressionItemType_Identifier
+                            ? map->Find(argId->GetText())
+                            : -1;
+            if (a.binding < 0)
+                throw FdoCommandException::Create(FdoStringP::Format(
+                    L"The argument of %ls must be a property of class '%ls'.", function->GetName(), map->ClassName()));
+        }
+        if (a.extent && a.binding != map->GeometryIndex())
+            throw FdoCommandException::Create(FdoStringP::Format(
+                L"SpatialExtents needs the geometry property of class '%ls'.", map->ClassName()));
+        if (a.extent && a.binding < 0)
+            throw FdoCommandException::Create(L"SpatialExtents needs a geometry property.");
+        if (!a.extent && a.binding >= 0 && a.binding != map->IdentityIndex()) needScan = true;
+        aggregates.push_back(std::move(a));
+    }
+
+    FdoPtr<DataSource> source = map->GetSource();
+    if (needScan) {
+        FdoPtr<FeatureReader> reader = FeatureReader::Create(map, nullptr, m_filter, m_parameters);
+        FdoPtr<FdoClassDefinition> cls = map->GetClass();
+        while (reader->ReadNext()) {
+            for (auto& a : aggregates) {
+                if (a.binding >= 0 && reader->IsNull(map->Bindings()[static_cast<size_t>(a.binding)].name)) continue;
+                if (!a.extent) {
+                    a.count++;
+                    continue;
+                }
+                FdoInt32 n = 0;
+                const FdoByte* fgf = reader->GetGeometry(map->Bindings()[static_cast<size_t>(a.binding)].name, &n);
+                FdoFgfBounds b = FdoFgfBounds::Compute(fgf, n);
+                a.bounds.Add(b.minX, b.minY);
+                a.bounds.Add(b.maxX, b.maxY);
+            }
+        }
+    } else {
+        LayerLease lease = source->Read(map->LayerName());
+        ErrorTrap trap;
+        OGR_L_SetAttributeFilter(lease.Layer(), nullptr);
+        OGR_L_SetSpatialFilter(lease.Layer(), nullptr);
+        GIntBig count = OGR_L_GetFeatureCount(lease.Layer(), TRUE);
+        OGREnvelope env;
+        bool hasExtent = false;
+        for (auto& a : aggregates) {
+            if (!a.extent) {
+                a.count = count;
+            } else if (count > 0) {
+                if (!hasExtent && OGR_L_GetExtent(lease.Layer(), &env, TRUE) != OGRERR_NONE)
+                    throw FdoCommandException::Create(trap.Describe(
+                        FdoStringP::Format(L"The extent of class '%ls' cannot be read", map->ClassName())));
+                hasExtent = true;
+                a.bounds.Add(env.MinX, env.MinY);
+                a.bounds.Add(env.MaxX, env.MaxY);
+            }
+        }
+    }
+
+    FdoPtr<DataRowReader> result = DataRowReader::Create();
+    for (auto& a : aggregates) {
+        if (a.extent) {
+            FdoPtr<FdoByteArray> fgf =
+                a.bounds.IsEmpty() ? nullptr : RectangleFgf(a.bounds.minX, a.bounds.minY, a.bounds.maxX, a.bounds.maxY);
+            result->AddGeometry(a.name, fgf, a.bounds.IsEmpty());
+        } else {
+            FdoPtr<FdoDataValue> v = FdoDataValue::Create(a.count);
+            result->AddData(a.name, v);
+        }
+    }
+    return result.Detach();
+}
+
+// ------------------------------------------------------------------ Insert
+
+Insert::Insert(FdoIConnection* connection, Store* store)
+    : Command<FdoIInsert>(connection, store), m_values(FdoPropertyValueCollection::Create()),
+      m_batch(FdoBatchParameterValueCollection::Create()) {}
+
+FdoIFeatureReader* Insert::Execute() {
+    m_store->CheckOpen();
+    if (!m_className) throw FdoCommandException::Create(L"The command has no feature class name.");
+    FdoPtr<ClassMap> map = m_store->GetClassMap(m_className);
+    m_store->CheckWritable(map);
+    FeatureWriter writer(map);
+    std::vector<FdoInt64> ids;
+    if (m_batch->GetCount() > 0) {
+        ids.reserve(static_cast<size_t>(m_batch->GetCount()));
+        for (FdoInt32 i = 0; i < m_batch->GetCount(); i++) {
+            FdoPtr<FdoParameterValueCollection> row = m_batch->GetItem(i);
+            ids.push_back(writer.Insert(m_values, row));
+        }
+    } else {
+        ids.push_back(writer.Insert(m_values, m_parameters));
+    }
+    FdoPtr<FdoClassDefinition> cls = map->GetClass();
+    int identity = map->IdentityIndex();
+    const PropertyBinding* b = identity >= 0 ? &map->Bindings()[static_cast<size_t>(identity)] : nullptr;
+    return IdentityReader::Create(cls, b ? static_cast<FdoString*>(b->name) : L"", b ? b->type : FdoDataType_Int64,
+                                  std::move(ids));
+}
+
+// ------------------------------------------------------------ Update, Delete
+
+Update::Update(FdoIConnection* connection, Store* store)
+    : FeatureCommand<FdoIUpdate>(connection, store), m_values(FdoPropertyValueCollection::Create()) {}
+
+FdoInt32 Update::Execute() {
+    FdoPtr<ClassMap> map = Target();
+    m_store->CheckWritable(map);
+    std::vector<FdoInt64> ids = SelectedIds(map, m_filter, m_parameters);
+    FeatureWriter writer(map);
+    for (FdoInt64 id : ids) writer.Update(id, m_values, m_parameters);
+    return static_cast<FdoInt32>(ids.size());
+}
+
+FdoInt32 Delete::Execute() {
+    FdoPtr<ClassMap> map = Target();
+    m_store->CheckWritable(map);
+    std::vector<FdoInt64> ids = SelectedIds(map, m_filter, m_parameters);
+    FeatureWriter writer(map);
+    for (FdoInt64 id : ids) writer.Delete(id);
+    return static_cast<FdoInt32>(ids.size());
+}
+
+// ----------------------------------------------------------------- Schemas
+
+FdoFeatureSchemaCollection* DescribeSchema::Execute() {
+    m_store->CheckOpen();
+    FdoPtr<FdoFeatureSchemaCollection> live = m_store->GetSchemas();
+    if (!m_schemaName.IsEmpty()) FdoPtr<FdoFeatureSchema> known = FindSchema(live, m_schemaName);
+    FdoPtr<FdoFeatureSchemaCollection> copy =
+        FdoCommonSchemaUtil::DeepCopyFdoFeatureSchemas(live, m_schemaName.IsEmpty() ? nullptr : (FdoString*)m_schemaName);
+    if (!m_classNames || m_classNames->GetCount() == 0) return copy.Detach();
+
+    std::vector<std::wstring> wanted;
+    for (FdoInt32 i = 0; i < m_classNames->GetCount(); i++) {
+        FdoStringP name = m_classNames->GetString(i);
+        if (name.Contains(L":")) name = name.Right(L":");
+        bool found = false;
+        for (FdoInt32 s = 0; s < copy->GetCount() && !found; s++) {
+            FdoPtr<FdoFeatureSchema> schema = copy->GetItem(s);
+            FdoPtr<FdoClassCollection> classes = schema->GetClasses();
+            found = classes->Contains(name);
+        }
+        if (!found)
+            throw FdoCommandException::Create(
+                FdoStringP::Format(L"Class '%ls' does not exist.", static_cast<FdoString*>(name)));
+        wanted.push_back(name.Str());
+    }
+    for (FdoInt32 s = 0; s < copy->GetCount(); s++) {
+        FdoPtr<FdoFeatureSchema> schema = copy->GetItem(s);
+        FdoPtr<FdoClassCollection> classes = schema->GetClasses();
+        for (FdoInt32 c = classes->GetCount() - 1; c >= 0; c--) {
+            FdoPtr<FdoClassDefinition> cls = classes->GetItem(c);
+            if (std::find(wanted.begin(), wanted.end(), std::wstring(cls->GetName())) == wanted.end())
+                classes->RemoveAt(c);
+        }
+    }
+    return copy.Detach();
+}
+
+FdoStringCollection* GetSchemaNames::Execute() {
+    m_store->CheckOpen();
+    FdoPtr<FdoFeatureSchemaCollection> live = m_store->GetSchemas();
+    FdoStringCollection* names = FdoStringCollection::Create();
+    for (FdoInt32 i = 0; i < live->GetCount(); i++) {
+        FdoPtr<FdoFeatureSchema> schema = live->GetItem(i);
+        names->Add(FdoStringP(schema->GetName()));
+    }
+    return names;
+}
+
+FdoStringCollection* GetClassNames::Execute() {
+    m_store->CheckOpen();
+    FdoPtr<FdoFeatureSchemaCollection> live = m_store->GetSchemas();
+    if (!m_schemaName.IsEmpty()) FdoPtr<FdoFeatureSchema> known = FindSchema(live, m_schemaName);
+    FdoPtr<FdoStringCollection> names = FdoStringCollection::Create();
+    for (FdoInt32 i = 0; i < live->GetCount(); i++) {
+        FdoPtr<FdoFeatureSchema> schema = live->GetItem(i);
+        if (!m_schemaName.IsEmpty() && m_schemaName != schema->GetName()) continue;
+        FdoPtr<FdoClassCollection> classes = schema->GetClasses();
+        for (FdoInt32 c = 0; c < classes->GetCount(); c++) {
+            FdoPtr<FdoClassDefinition> cls = classes->GetItem(c);
+            names->Add(FdoStringP(schema->GetName()) + L":" + cls->GetName());
+        }
+    }
+    return names.Detach();
+}
+
+FdoISpatialContextReader* GetSpatialContexts::Execute() {
+    m_store->CheckOpen();
+    std::vector<SpatialContextInfo> contexts;
+    m_store->GetSpatialContexts(contexts);
+    return SpatialContextReader::Create(std::move(contexts));
+}
+
+}  // namespace ogrcore

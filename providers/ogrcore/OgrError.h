@@ -1,0 +1,48 @@
+// GDAL errors as FdoException texts.
+//
+// GDAL reports problems through CPLError, which by default prints them.
+// Init() installs a process handler that keeps GDAL quiet, and an ErrorTrap
+// collects the messages raised on its thread while it lives, so the code
+// around a GDAL call can turn them into the text of the FdoException it
+// throws ("what failed: what GDAL said").
+#pragma once
+
+#include <Fdo.h>
+
+#include <cpl_error.h>
+
+#include <string>
+#include <vector>
+
+namespace ogrcore {
+
+// Registers GDAL's drivers once and silences its default error output.
+FDO_API void Init();
+
+class FDO_API ErrorTrap {
+public:
+    ErrorTrap();
+    ~ErrorTrap();
+    ErrorTrap(const ErrorTrap&) = delete;
+    ErrorTrap& operator=(const ErrorTrap&) = delete;
+
+    bool HasFailure() const;
+    bool HasWarning() const;
+    bool Empty() const { return m_messages.empty(); }
+    void Clear() { m_messages.clear(); }
+    // Every message collected, joined with "; ".
+    std::string Messages() const;
+    // what, followed by ": " and the messages when there are any.
+    FdoStringP Describe(const FdoStringP& what) const;
+
+private:
+    static void CPL_STDCALL Handler(CPLErr level, CPLErrorNum code, const char* message);
+
+    struct Message {
+        CPLErr level;
+        std::string text;
+    };
+    std::vector<Message> m_messages;
+};
+
+}  // namespace ogrcore

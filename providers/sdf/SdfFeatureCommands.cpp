@@ -1,0 +1,221 @@
+// The feature commands; see SdfFeatureCommands.h.
+#include "SdfFeatureCommands.h"
+
+#include "SdfFeatureReader.h"
+#include "SdfIdentityReader.h"
+#include "SdfRowValues.h"
+#include "SdfSql.h"
+
+#include <ogrcore/OgrFeatureWriter.h>
+#include <ogrcore/OgrHandles.h>
+#include <ogrcore/OgrReaders.h>
+#include <ogrsf_frmts.h>
+
+#include <cwctype>
+
+namespace sdf {
+
+namespace {
+
+bool IsDuplicateKey(FdoException* e) {
+    FdoStringP text = e->ToFullString();
+    return text.Contains(L"UNIQUE constraint failed") || text.Contains(L"PRIMARY KEY");
+}
+
+// Runs write; a failed uniqueness check becomes the duplicate-key error.
+template <class F>
+auto CheckingKeys(F write) -> decltype(write()) {
+    try {
+        return write();
+    } catch (FdoException* e) {
+        if (!IsDuplicateKey(e)) throw;
+        FdoException* wrapped = FdoCommandException::Create(
+            L"Attempted to insert feature with duplicate key. Key must be unique.", e);
+        e->Release();
+        throw wrapped;
+    }
+}
+
+std::vector<FdoInt64> MatchingFids(SdfClassBinding* binding, FdoFilter* filter, FdoParameterValueCollection* params) {
+    std::vector<FdoInt64> fids;
+    FdoPtr<SdfFeatureReader> reader = SdfFeatureReader::Create(binding, nullptr, filter, params);
+    while (reader->ReadNext()) fids.push_back(reader->GetFid());
+    reader->Close();
+    return fids;
+}
+
+bool SameName(FdoString* a, FdoString* b) { return wcscasecmp(a ? a : L"", b ? b : L"") == 0; }
+
+}  // namespace
+
+void SdfSelect::SetLockType(FdoLockType value) {
+    if (value != FdoLockType_None) throw FdoCommandException::Create(L"The SDF provider does not lock features.");
+}
+
+FdoIFeatureReader* SdfSelect::Execute() {
+    if (m_ordering->GetCount() > 0)
+        throw FdoCommandException::Create(L"The SDF provider does not order selected features.");
+    FdoPtr<SdfClassBinding> binding = m_connection->GetBinding(m_className);
+    return SdfFeatureReader::Create(binding, m_properties, m_filter, m_parameters);
+}
+
+FdoIDataReader* SdfSelectAggregates::Execute() {
+    if (m_grouping->GetCount() > 0 || m_distinct || m_ordering->GetCount() > 0)
+        throw FdoCommandException::Create(
+            L"The SDF provider computes Count and SpatialExtents only, without grouping, distinct or ordering.");
+    FdoPtr<SdfClassBinding> binding = m_connection->GetBinding(m_className);
+    if (m_properties->GetCount() == 0)
+        throw FdoCommandException::Create(L"SelectAggregates needs Count or SpatialExtents in its property list.");
+
+    struct Aggregate {
+        FdoStringP name;
+        bool extents = false;
+        FdoStringP property;  // empty for Count()
+        FdoInt64 count = 0;
+        FdoFgfBounds bounds;
+    };
+    std::vector<Aggregate> aggregates;
+    bool needRows = m_filter != nullptr;
+    for (FdoInt32 i = 0; i < m_properties->GetCount(); i++) {
+        FdoPtr<FdoIdentifier> id = m_properties->GetItem(i);
+        auto* computed = dynamic_cast<FdoComputedIdentifier*>(id.p);
+        FdoPtr<FdoExpression> expr = computed ? computed->GetExpression() : nullptr;
+        auto* function = dynamic_cast<FdoFunction*>(expr.p);
+        if (!function)
+            throw FdoCommandException::Create(FdoStringP::Format(
+                L"'%ls' is not an aggregate; the SDF provider computes Count and SpatialExtents.", id->GetText()));
+        FdoPtr<FdoExpressionCollection> args = function->GetArguments();
+        FdoPtr<FdoExpression> arg = args->GetCount() > 0 ? args->GetItem(0) : nullptr;
+        auto* argId = dynamic_cast<FdoIdentifier*>(arg.p);
+        Aggregate a;
+        a.name = id->GetName();
+        a.extents = SameName(function->GetName(), L"SpatialExtents");
+        a.property = argId ? FdoStringP(argId->GetName()) : FdoStringP();
+        if (!a.extents && !SameName(function->GetName(), L"Count"))
+            throw FdoCommandException::Create(FdoStringP::Format(
+                L"The SDF provider does not compute the aggregate function '%ls'.", function->GetName()));
+        if (args->GetCount() > 1 || (arg && !argId) || (a.extents && !argId))
+            throw FdoCommandException::Create(
+                FdoStringP::Format(L"The aggregate '%ls' needs one property name.", id->GetText()));
+        FdoPropertyDefinition* p = a.property.IsEmpty() ? nullptr : binding->FindProperty(a.property);
+        if (!a.property.IsEmpty() && !p)
+            throw FdoCommandException::Create(FdoStringP::Format(L"Class '%ls' has no property '%ls'.",
+                                                                 binding->ClassName(), (FdoString*)a.property));
+        if (a.extents && p->GetPropertyType() != FdoPropertyType_GeometricProperty)
+            throw FdoCommandException::Create(FdoStringP::Format(
+                L"SpatialExtents needs a geometric property; '%ls' is not one.", (FdoString*)a.property));
+        if (!a.extents && !a.property.IsEmpty()) needRows = true;
+        aggregates.push_back(a);
+    }
+
+    if (needRows) {
+        FdoPtr<SdfFeatureReader> reader = SdfFeatureReader::Create(binding, nullptr, m_filter, m_parameters);
+        while (reader->ReadNext()) {
+            for (auto& a : aggregates) {
+                if (a.property.IsEmpty()) {
+                    a.count++;
+                } else if (!reader->IsNull(a.property)) {
+                    a.count++;
+                    if (a.extents) {
+                        FdoInt32 n = 0;
+                        const FdoByte* fgf = reader->GetGeometry(a.property, &n);
+                        FdoFgfBounds b = FdoFgfBounds::Compute(fgf, n);
+                        if (!b.IsEmpty()) {
+                            a.bounds.Add(b.minX, b.minY);
+                            a.bounds.Add(b.maxX, b.maxY);
+                        }
+                    }
+                }
+            }
+        }
+        reader->Close();
+    } else {
+        // Counted in SQL: a reader of the class may have set filters on
+        // the shared layer object, which OGR's feature count would obey.
+        SdfStore& store = m_connection->Store();
+        store.Flush();
+        OGRLayer* layer = store.FindLayer(binding->ClassName());
+        FdoInt64 total = 0;
+        store.Query("SELECT COUNT(*) FROM " + SdfSql::Name(ogrcore::Utf8(binding->ClassName())),
+                    L"Counting features", [&](OGRFeature& f) { total = f.GetFieldAsInteger64(0); });
+        OGREnvelope e;
+        bool hasExtent = layer && total > 0 && layer->GetGeomType() != wkbNone && layer->GetExtent(&e, TRUE) == OGRERR_NONE;
+        for (auto& a : aggregates) {
+            a.count = total;
+            if (a.extents && hasExtent) {
+                a.bounds.Add(e.MinX, e.MinY);
+                a.bounds.Add(e.MaxX, e.MaxY);
+            }
+        }
+    }
+
+    FdoPtr<ogrcore::DataRowReader> result = ogrcore::DataRowReader::Create();
+    for (auto& a : aggregates) {
+        if (a.extents) {
+            FdoPtr<FdoByteArray> fgf =
+                a.bounds.IsEmpty() ? nullptr
+                                   : ogrcore::RectangleFgf(a.bounds.minX, a.bounds.minY, a.bounds.maxX, a.bounds.maxY);
+            result->AddGeometry(a.name, fgf, a.bounds.IsEmpty());
+        } else {
+            FdoPtr<FdoDataValue> count = FdoInt64Value::Create(a.count);
+            result->AddData(a.name, count);
+        }
+    }
+    return FDO_SAFE_ADDREF(result.p);
+}
+
+FdoIFeatureReader* SdfInsert::Execute() {
+    SdfStore& store = m_connection->Store();
+    store.CheckWritable();
+    FdoPtr<SdfClassBinding> binding = m_connection->GetBinding(m_className);
+    FdoPtr<ogrcore::ClassMap> map = binding->GetMap();
+    const SdfClassLayout& layout = binding->Layout();
+    ogrcore::FeatureWriter writer(map);
+    std::vector<SdfIdentityReader::Row> rows;
+
+    auto insertOne = [&](FdoParameterValueCollection* parameters) {
+        SdfIdentityReader::Row identity;
+        FdoPtr<FdoPropertyValueCollection> values = SdfRowValues::ForInsert(binding, m_values, parameters, identity);
+        FdoInt64 fid = CheckingKeys([&] { return writer.Insert(values, nullptr); });
+        for (size_t i = 0; i < layout.identity.size(); i++)
+            if (layout.identity[i] == layout.fidProperty)
+                identity[i] = FdoInt32Value::Create(static_cast<FdoInt32>(fid));
+        rows.push_back(std::move(identity));
+    };
+    if (m_batch->GetCount() > 0) {
+        for (FdoInt32 i = 0; i < m_batch->GetCount(); i++) {
+            FdoPtr<FdoParameterValueCollection> parameters = m_batch->GetItem(i);
+            insertOne(parameters);
+        }
+    } else {
+        insertOne(m_parameters);
+    }
+    FdoPtr<FdoClassDefinition> cls = binding->GetClass();
+    return SdfIdentityReader::Create(cls, layout.identity, std::move(rows));
+}
+
+FdoInt32 SdfUpdate::Execute() {
+    SdfStore& store = m_connection->Store();
+    store.CheckWritable();
+    FdoPtr<SdfClassBinding> binding = m_connection->GetBinding(m_className);
+    FdoPtr<FdoPropertyValueCollection> values = SdfRowValues::ForUpdate(binding, m_values, m_parameters);
+    std::vector<FdoInt64> fids = MatchingFids(binding, m_filter, m_parameters);
+    if (values->GetCount() == 0) return static_cast<FdoInt32>(fids.size());
+    FdoPtr<ogrcore::ClassMap> map = binding->GetMap();
+    ogrcore::FeatureWriter writer(map);
+    for (FdoInt64 fid : fids) CheckingKeys([&] { writer.Update(fid, values, nullptr); });
+    return static_cast<FdoInt32>(fids.size());
+}
+
+FdoInt32 SdfDelete::Execute() {
+    SdfStore& store = m_connection->Store();
+    store.CheckWritable();
+    FdoPtr<SdfClassBinding> binding = m_connection->GetBinding(m_className);
+    std::vector<FdoInt64> fids = MatchingFids(binding, m_filter, m_parameters);
+    FdoPtr<ogrcore::ClassMap> map = binding->GetMap();
+    ogrcore::FeatureWriter writer(map);
+    for (FdoInt64 fid : fids) writer.Delete(fid);
+    return static_cast<FdoInt32>(fids.size());
+}
+
+}  // namespace sdf

@@ -1,0 +1,22 @@
+// The names under which the SDF provider registers, and its registration.
+#pragma once
+
+#include <Fdo.h>
+
+namespace sdf {
+
+constexpr FdoString* kProviderName = L"OSGeo.SDF.4.2";
+constexpr FdoString* kProviderDisplayName = L"OSGeo FDO Provider for SDF";
+constexpr FdoString* kProviderDescription =
+    L"Read/write access to SDF files: single-file stores that are GeoPackages with the FDO feature "
+    L"schema and spatial contexts kept beside the feature tables.";
+constexpr FdoString* kProviderVersion = L"4.2.0.0";
+constexpr FdoString* kFdoVersion = L"4.2.0.0";
+
+// Adds OSGeo.SDF.4.2 to the process provider registry.
+FDO_API void RegisterSdfProvider();
+
+}  // namespace sdf
+
+// The same, under the name BuiltInProviders.cpp uses.
+FDO_API void FdoSdfProvider_Register();
