@@ -7,16 +7,6 @@ namespace {
 
 const bool registered = [] {
     FdoShpProvider_Register();
-    return true;
-}();
-
-}  // namespace
-
-void FdoSdfProvider_Register();
-
-namespace {
-
-const bool sdfRegistered = [] {
     FdoSdfProvider_Register();
     return true;
 }();

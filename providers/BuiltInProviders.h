@@ -4,3 +4,4 @@
 #pragma once
 
 void FdoShpProvider_Register();
+void FdoSdfProvider_Register();
