@@ -216,7 +216,9 @@ SdfSchemaPlan SdfSchemaMerge::Plan(FdoFeatureSchema* stored, FdoFeatureSchema* a
             FdoPtr<FdoClassDefinition> cls = targetClasses->GetItem(i);
             FdoPtr<FdoClassDefinition> base = cls->GetBaseClass();
             FdoPtr<FdoSchemaElement> parent = base ? base->GetParent() : nullptr;
-            if (base && !parent && !targetClasses->FindItem(base->GetName())) targetClasses->Add(base);
+            if (!base || parent) continue;
+            FdoPtr<FdoClassDefinition> sameName = targetClasses->FindItem(base->GetName());
+            if (!sameName) targetClasses->Add(base);
         }
         target->AcceptChanges();
         plan.schema = target;
