@@ -8,6 +8,11 @@ namespace {
 const bool registered = [] {
     FdoShpProvider_Register();
     FdoSdfProvider_Register();
+    FdoKmlProvider_Register();
+    FdoOgrProvider_Register();
+    FdoNorvOracleProvider_Register();
+    FdoNorvMsSqlSpatialProvider_Register();
+    FdoNorvInformixProvider_Register();
     return true;
 }();
 

@@ -5,3 +5,8 @@
 
 void FdoShpProvider_Register();
 void FdoSdfProvider_Register();
+void FdoKmlProvider_Register();
+void FdoOgrProvider_Register();
+void FdoNorvOracleProvider_Register();
+void FdoNorvMsSqlSpatialProvider_Register();
+void FdoNorvInformixProvider_Register();

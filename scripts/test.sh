@@ -19,4 +19,12 @@ ninja -C "$build"
 export ASAN_OPTIONS=detect_leaks=1
 GEOXFER_SAMPLE_DATA="$(bash scripts/sample-data.sh)"
 export GEOXFER_SAMPLE_DATA
+# A throwaway PostGIS server for the tests that need one (they skip without
+# GEOXFER_PG); stopped on every exit, failures included.
+trap 'bash scripts/postgis.sh stop' EXIT
+if postgis_env="$(bash scripts/postgis.sh start)"; then
+    eval "$postgis_env"
+else
+    echo "No PostGIS server: the tests that need it are skipped." >&2
+fi
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

@@ -7,7 +7,9 @@
 // the filter translator work from these bindings only, so they serve any
 // provider whose classes fit that pattern. Aliases let a class answer to
 // other names for its properties (shape files cut names to 11 characters,
-// while the schema that created them still uses the long ones).
+// while the schema that created them still uses the long ones). A geometry
+// adapter lets a provider change geometries on their way in and out (a KML
+// file holds WGS 84 longitude/latitude whatever system the writer used).
 #pragma once
 
 #include <ogrcore/OgrDataSource.h>
@@ -26,6 +28,16 @@ struct PropertyBinding {
     bool readOnly = false;
 };
 
+// Changes geometries in place between OGR and FDO; both calls may throw
+// FdoException naming what failed.
+class FDO_API GeometryAdapter : public FdoDisposable {
+public:
+    // After a geometry is read from OGR, before it is turned into FGF.
+    virtual void AfterRead(OGRGeometryH geometry) = 0;
+    // After a geometry is made from FGF, before OGR writes it.
+    virtual void BeforeWrite(OGRGeometryH geometry) = 0;
+};
+
 class FDO_API ClassMap : public FdoDisposable {
 public:
     // cls is kept (not copied): the provider's live class definition.
@@ -36,6 +48,10 @@ public:
     void BindIdentity(FdoString* property, FdoInt64 fidOffset);
     void BindGeometry(FdoString* property, int geometryField = 0);
     void AddAlias(FdoString* alias, FdoString* property);
+    // Applies to every geometry of the class; null removes it.
+    void SetGeometryAdapter(GeometryAdapter* adapter) { m_adapter = FDO_SAFE_ADDREF(adapter); }
+    // Borrowed; null when geometries pass unchanged.
+    GeometryAdapter* Adapter() const { return m_adapter.p; }
 
     // New references.
     FdoClassDefinition* GetClass() { return FDO_SAFE_ADDREF(m_class.p); }
@@ -64,6 +80,7 @@ private:
     int m_identity = -1;
     int m_geometry = -1;
     FdoInt64 m_fidOffset = 0;
+    FdoPtr<GeometryAdapter> m_adapter;
 };
 
 }  // namespace ogrcore

@@ -76,6 +76,16 @@ Dataset* DataSource::UpdateDataset() {
     return FDO_SAFE_ADDREF(m_shared.p);
 }
 
+void DataSource::AdoptUpdateDataset(Dataset* created) {
+    if (!m_writable || !created || !created->IsUpdate())
+        throw FdoCommandException::Create(FdoStringP::Format(
+            L"'%ls' is read-only.", static_cast<FdoString*>(Wide(m_path.c_str()))));
+    Flush();
+    m_shared = FDO_SAFE_ADDREF(created);
+    m_busy.clear();
+    m_written.clear();
+}
+
 LayerLease DataSource::Write(const std::string& layerName) {
     FdoPtr<Dataset> ds = UpdateDataset();
     OGRLayerH layer = ds->Layer(layerName);

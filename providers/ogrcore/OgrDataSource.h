@@ -64,6 +64,11 @@ public:
     LayerLease Write(const std::string& layerName);
     // The shared update handle itself, for creating layers and fields (new reference).
     Dataset* UpdateDataset();
+    // Makes a dataset the caller has just created (GDALCreate) the shared
+    // update handle: formats written in one pass (GeoJSON, FlatGeobuf, a
+    // KML working copy) get their layers and rows through the handle that
+    // created the file.
+    void AdoptUpdateDataset(Dataset* created);
 
     // Counts a row written; commits and opens a new transaction every kChunkRows.
     void RowWritten();

@@ -106,6 +106,8 @@ const FdoByte* FeatureRow::GeometryAt(int i, FdoInt32* count) {
     if (b.role != PropertyRole::Geometry) Mismatch(i);
     Cache& c = m_cache[static_cast<size_t>(i)];
     if (c.serial != m_serial) {
+        if (GeometryAdapter* adapter = m_map->Adapter())
+            if (OGRGeometryH g = OGR_F_GetGeomFieldRef(Current(), b.field)) adapter->AfterRead(g);
         c.null = !ReadGeometry(Current(), b.field, m_wkb, c.bytes);
         c.serial = m_serial;
     }

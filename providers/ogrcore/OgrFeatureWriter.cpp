@@ -98,6 +98,7 @@ void FeatureWriter::Apply(OGRFeatureH feature, FdoPropertyValueCollection* value
                 continue;
             }
             GeometryPtr geometry = GeometryFromFgf(fgf->GetData(), fgf->GetCount(), m_wkb);
+            if (GeometryAdapter* adapter = m_map->Adapter()) adapter->BeforeWrite(geometry.get());
             OGR_F_SetGeomFieldDirectly(feature, b.field, geometry.release());
             continue;
         }

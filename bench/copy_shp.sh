@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Copy benchmark: a shape file of N polygons with 8 typed attributes
+# (default N = 1,000,000) copied into a new SDF file by `GXFCmd CopyTask`,
+# and the same file copied into a GeoPackage by ogr2ogr, timed side by side.
+# Prints each wall time and peak memory (GNU time) and the ratio of times.
+#   bench/copy_shp.sh [N]      BUILD_DIR (default ./build) holds cmd/GXFCmd
+#   BENCH_DIR                  where the data goes (default /tmp/geoxfer-bench)
+set -euo pipefail
+n="${1:-1000000}"
+build="${BUILD_DIR:-build}"
+data="${BENCH_DIR:-/tmp/geoxfer-bench}"
+gxfcmd="$build/cmd/GXFCmd"
+[ -x "$gxfcmd" ] || { echo "build GXFCmd first: ninja -C $build GXFCmd" >&2; exit 1; }
+[ -x /usr/bin/time ] || { echo "GNU time is needed: apt-get install time" >&2; exit 1; }
+command -v ogr2ogr >/dev/null || { echo "ogr2ogr is needed: apt-get install gdal-bin" >&2; exit 1; }
+
+set_dir="$data/copy-$n"
+shp="$set_dir/lots.shp"
+if [ ! -f "$shp" ]; then
+    mkdir -p "$set_dir"
+    echo "generating $n polygons with 8 attributes ..."
+    awk -v n="$n" 'BEGIN {
+        print "wkt,name,code,area,built,owner,zone,height,active";
+        srand(7);
+        for (i = 0; i < n; i++) {
+            x = (i % 1000) * 10; y = int(i / 1000) * 10;
+            printf "\"POLYGON ((%d %d,%d %d,%d %d,%d %d,%d %d))\",lot %d,%d,%.3f,%04d-%02d-%02d,owner %d,Z%d,%.2f,%d\n",
+                   x, y, x + 8, y, x + 8, y + 8, x, y + 8, x, y, i, i % 5000, rand() * 1000,
+                   1950 + i % 70, 1 + i % 12, 1 + i % 28, i % 977, i % 13, rand() * 50, i % 2;
+        }
+    }' > "$set_dir/lots.csv"
+    printf '"WKT","String(20)","Integer(6)","Real(10.3)","Date","String(16)","String(4)","Real(6.2)","Integer(1)"\n' \
+        > "$set_dir/lots.csvt"
+    ogr2ogr -q -f "ESRI Shapefile" "$shp" "$set_dir/lots.csv" \
+        -oo GEOM_POSSIBLE_NAMES=wkt -oo KEEP_GEOM_COLUMNS=NO -nln lots -a_srs EPSG:3857 2>/dev/null
+    rm -f "$set_dir/lots.csv" "$set_dir/lots.csvt"
+fi
+
+out="$data/copy-out"
+rm -rf "$out" && mkdir -p "$out"
+cat > "$out/task.xml" <<EOF
+<?xml version="1.0" encoding="UTF-8"?>
+<FdoCopyTask>
+  <SourceConnection><FdoProvider>OSGeo.SHP</FdoProvider>
+    <FdoConnectionString>DefaultFileLocation=$shp</FdoConnectionString></SourceConnection>
+  <DestinationConnection><FdoProvider>OSGeo.SDF</FdoProvider>
+    <FdoConnectionString>File=$out/lots.sdf</FdoConnectionString></DestinationConnection>
+  <ClassCopyDefinition><SourceClassName>lots</SourceClassName>
+    <DestinationClassName>lots</DestinationClassName><CopyFilter></CopyFilter></ClassCopyDefinition>
+  <CopyTaskAttributes><ExecuteApplySchema>TRUE</ExecuteApplySchema><ApplySchemaXMLFile></ApplySchemaXMLFile>
+    <CreateSpatialContext>TRUE</CreateSpatialContext><SpatialContextXMLFile></SpatialContextXMLFile>
+    <MagicClassName>TRUE</MagicClassName><MagicDataTypes>TRUE</MagicDataTypes>
+    <DeleteDestinationData>FALSE</DeleteDestinationData></CopyTaskAttributes>
+  <CopyToSDFAttributes><SDF_CreateFileIfMissing>TRUE</SDF_CreateFileIfMissing>
+    <SDF_OverwriteFile>TRUE</SDF_OverwriteFile></CopyToSDFAttributes>
+  <CopyToOracleAttributes><Oracle_SRID></Oracle_SRID></CopyToOracleAttributes>
+</FdoCopyTask>
+EOF
+
+# Runs a command under GNU time; prints its output and sets secs / peak_kb.
+timed() {
+    local log="$out/time.log"
+    /usr/bin/time -f "%e %M" -o "$log" "$@" > "$out/cmd.out" 2>&1 || { cat "$out/cmd.out"; exit 1; }
+    read -r secs peak_kb < "$log"
+}
+
+echo "copying $n features:"
+timed "$gxfcmd" CopyTask "$out/task.xml"
+gxf_secs="$secs"; gxf_kb="$peak_kb"
+tail -c 200 "$out/cmd.out" | sed -n '$p'
+echo
+timed ogr2ogr -f GPKG "$out/lots.gpkg" "$shp"
+ogr_secs="$secs"; ogr_kb="$peak_kb"
+
+printf '  %-28s %8.2f s   peak RSS %8d kB\n' "GXFCmd CopyTask SHP -> SDF" "$gxf_secs" "$gxf_kb"
+printf '  %-28s %8.2f s   peak RSS %8d kB\n' "ogr2ogr -f GPKG" "$ogr_secs" "$ogr_kb"
+awk -v a="$gxf_secs" -v b="$ogr_secs" 'BEGIN { if (b > 0) printf "  time ratio GXFCmd / ogr2ogr: %.2f\n", a / b }'

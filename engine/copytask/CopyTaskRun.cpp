@@ -1,0 +1,107 @@
+// Running a copy task from end to end: create both connections, prepare an
+// SDF destination file, prepare the destination schema (from a schema file
+// or from the source), open both connections, pump the classes, close.
+//
+// Naming an apply schema file switches the loose class lookup and the type
+// adaptation off: the file is then the authority on destination names and
+// types. Copies are not transactional; what a failed run inserted stays, but
+// the count of a failed run is 0.
+#include <GeoxferApi/FDO_Api.h>
+#include <GeoxferApi/FDO_MiscUtil.h>
+#include <GeoxferApi/GXF_CopyTask_API.h>
+#include <GeoxferApi/LastError.h>
+
+#include "transfer/Connections.h"
+
+#include <Fdo.h>
+
+namespace {
+
+// Rows per insert execution when the destination takes batches.
+constexpr int kCopyTaskBatchSize = 100;
+
+int Fail(int code, const wchar_t* message) {
+    SetLastErrorText(message);
+    return code;
+}
+
+bool IsEmpty(const wchar_t* text) { return !text || !*text; }
+
+// Replaces or creates the destination SDF file as the task asks. Returns 0 or 11.
+int PrepareSdfFile(c_GXFCopyTaskDef* task) {
+    FdoStringP file;
+    if (!c_FDO_MiscUtil::ParsePropertyFromString(task->GetDestConnString(), L"File", file)) return GXF_Result_OK;
+    if (c_FDO_MiscUtil::FileExists(static_cast<const char*>(file))) {
+        if (!task->GetSDF_Attr_OverwriteFile()) return GXF_Result_OK;
+        if (!c_FDO_MiscUtil::FileDelete(file))
+            return Fail(GXF_Result_DeleteSdfFile, L"Unable to Delete Overwrite SDF File");
+        c_FDO_Api::CreateSdfFile(file);
+    } else if (task->GetSDF_Attr_CreateIfMissing()) {
+        c_FDO_Api::CreateSdfFile(file);
+    }
+    return GXF_Result_OK;
+}
+
+int PrepareSchema(c_GXFCopyTaskDef* task, bool magicDataTypes) {
+    if (!IsEmpty(task->GetApplySchemaXML()))
+        return c_FDO_Api::GXF_ApplySchemaFromXML(task->GetDestProvider(), task->GetDestConnString(), true,
+                                                 task->GetApplySchemaXML(), task->GetOracle_Attr_SRID());
+    FdoStringP classList;
+    task->GetSourceClassesAsString(classList);
+    return c_FDO_Api::GXF_ApplySchemaFromFdoSource(task->GetDestProvider(), task->GetDestConnString(),
+                                                   task->GetSourceProvider(), task->GetSourceConnString(), classList,
+                                                   task->GetCreateSpatialContext(), magicDataTypes,
+                                                   task->GetOracle_Attr_SRID());
+}
+
+}  // namespace
+
+int c_GXF_CopyTask_API::GXF_CopyFdoToFdo(c_GXFCopyTaskDef* task, long& count) {
+    count = 0;
+    try {
+        if (!task) throw FdoException::Create(L"c_GXF_CopyTask_API::GXF_CopyFdoToFdo: no copy task given!");
+        FdoPtr<FdoIConnection> source = gxf::CreateConnection(task->GetSourceProvider());
+        if (!source) return Fail(GXF_Result_CreateSourceConnection, L"Unable to Create Source Connection");
+        FdoPtr<FdoIConnection> destination = gxf::CreateConnection(task->GetDestProvider());
+        if (!destination) return Fail(GXF_Result_CreateDestConnection, L"Unable to Create Destination Connection");
+
+        const bool noSchemaFile = IsEmpty(task->GetApplySchemaXML());
+        const bool magicClassName = noSchemaFile && task->GetMagicClassName();
+        const bool magicDataTypes = noSchemaFile && task->GetMagicDataTypes();
+
+        if (c_FDO_Api::IsSdfProvider(destination) &&
+            (task->GetSDF_Attr_CreateIfMissing() || task->GetSDF_Attr_OverwriteFile())) {
+            if (int rc = PrepareSdfFile(task)) return rc;
+        }
+        if (task->GetExecuteApplySchema()) {
+            if (int rc = PrepareSchema(task, magicDataTypes)) return rc;
+        }
+        if (!gxf::OpenConnection(source, task->GetSourceConnString()))
+            return Fail(GXF_Result_OpenSourceConnection, L"Unable to Open Source Connection");
+        if (!gxf::OpenConnection(destination, task->GetDestConnString()))
+            return Fail(GXF_Result_OpenDestConnection, L"Unable to Open Destination Connection");
+
+        FdoPtr<c_GXFClassCopyDefCollection> classDefs = task->GetClassCopyDefCollection();
+        count += CopyFdoClassCollection(source, destination, classDefs, kCopyTaskBatchSize, magicClassName,
+                                        magicDataTypes);
+        source->Close();
+        destination->Close();
+        return GXF_Result_OK;
+    } catch (FdoException* e) {
+        SetLastErrorText(e->GetExceptionMessage());
+        e->Release();
+        return GXF_Result_FdoException;
+    }
+}
+
+int c_GXF_CopyTask_API::GXF_CopyFdoToFdo(const wchar_t* taskFile, long& count) {
+    FdoPtr<c_GXFCopyTaskDef> task = new c_GXFCopyTaskDef();
+    try {
+        if (!task->ReadFromXML(taskFile)) return Fail(GXF_Result_ReadTaskFile, L"Error reading Task File");
+    } catch (FdoException* e) {
+        SetLastErrorText(e->GetExceptionMessage());
+        e->Release();
+        return GXF_Result_FdoException;
+    }
+    return GXF_CopyFdoToFdo(task.p, count);
+}

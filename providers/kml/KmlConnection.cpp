@@ -1,0 +1,246 @@
+// LIBKML adds a field for every KML placemark element it knows (name,
+// description, timestamp, altitude mode, ...); the class keeps name and
+// description and leaves the presentation elements out. LIBKML refuses by
+// default to write polygons GEOS calls invalid, dropping their geometry;
+// a copy must not lose data, so the connection turns that check off
+// unless the user set it.
+#include "KmlConnection.h"
+
+#include <ogrcore/OgrError.h>
+
+#include "../ogr/OgrCapabilities.h"
+#include "KmlDataStore.h"
+#include "KmlGeometryAdapter.h"
+#include "KmlWorkingCopy.h"
+
+#include <cpl_conv.h>
+
+#include <filesystem>
+#include <set>
+
+namespace kml {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::set<std::string> kPresentationFields = {
+    "timestamp", "begin", "end", "altitudeMode", "tessellate", "extrude", "visibility", "drawOrder", "icon",
+    "heading", "tilt", "roll", "snippet", "model", "scale_x", "scale_y", "scale_z", "networklink",
+    "networklink_refresh_visibility", "networklink_flytoview", "networklink_refreshMode",
+    "networklink_refreshInterval", "networklink_viewRefreshMode", "networklink_viewRefreshTime",
+    "networklink_viewBoundScale", "networklink_viewFormat", "networklink_httpQuery", "camera_longitude",
+    "camera_latitude", "camera_altitude", "camera_altitudemode", "photooverlay", "leftfov", "rightfov",
+    "bottomfov", "topfov", "near", "photooverlay_shape", "imagepyramid_tilesize", "imagepyramid_maxwidth",
+    "imagepyramid_maxheight", "imagepyramid_gridorigin"};
+
+FdoStringP PropertyOfField(const char* field) {
+    std::string f(field ? field : "");
+    if (f == "Name") return L"name";
+    if (f == "description") return L"description";
+    if (kPresentationFields.count(f)) return FdoStringP();
+    return ogrcore::Wide(f.c_str());
+}
+
+}  // namespace
+
+KmlConnection* KmlConnection::Create() {
+    FdoPtr<FdoCommonConnPropDictionary> dict = FdoCommonConnPropDictionary::Create();
+    dict->AddProperty(kFileProperty, L"", FdoCommonProp_Required | FdoCommonProp_FileName);
+    dict->AddProperty(ogrprovider::kReadOnlyProperty, L"FALSE", FdoCommonProp_None, {L"FALSE", L"TRUE"});
+    FdoPtr<ogrprovider::OgrConnectionInfo> info = ogrprovider::OgrConnectionInfo::Create(
+        {kProviderName, L"Norv FDO Provider for KML",
+         L"Read/write access to KML files; coordinates are WGS 84 longitude/latitude.", L"1.0.0.0"},
+        dict);
+    return new KmlConnection(info);
+}
+
+KmlConnection::KmlConnection(ogrprovider::OgrConnectionInfo* info) : OgrConnection(info) {
+    if (!CPLGetConfigOption("LIBKML_STRICT_COMPLIANCE", nullptr))
+        CPLSetConfigOption("LIBKML_STRICT_COMPLIANCE", "FALSE");
+}
+
+KmlConnection::~KmlConnection() {
+    try {
+        Close();
+    } catch (FdoException* e) {
+        e->Release();
+    }
+}
+
+void KmlConnection::Close() {
+    std::string working = m_working;
+    std::string path = CurrentTarget().path;
+    m_working.clear();
+    OgrConnection::Close();
+    if (!working.empty()) ReplaceWithWorkingDocument(working, path);
+}
+
+void KmlConnection::StartWriting() {
+    if (!m_working.empty() || !CurrentTarget().createDriver.empty()) return;
+    std::error_code ec;
+    if (!fs::exists(CurrentTarget().path, ec)) return;
+    std::string working = WorkingPathOf(CurrentTarget().path);
+    GDALDatasetH copy = CopyToWorkingDocument(CurrentTarget().path, working);
+    FdoPtr<ogrcore::Dataset> ds = ogrcore::Dataset::Adopt(copy, working, true);
+    Source()->AdoptUpdateDataset(ds);
+    m_working = working;
+}
+
+void KmlConnection::CheckWritable(ogrcore::ClassMap* map) {
+    OgrConnection::CheckWritable(map);
+    StartWriting();
+}
+
+ogrcore::Dataset* KmlConnection::DatasetForCreate() {
+    CheckOpen();
+    if (IsWritable()) StartWriting();
+    return OgrConnection::DatasetForCreate();
+}
+
+// The file cannot say which system the class was created with, so the
+// process remembers it (OgrCreatedLayers.h) for the connections after this.
+void KmlConnection::ClassCreated(ogrcore::ClassMap* map, OGRLayerH, const ogrcore::SpatialContextInfo* context) {
+    auto* adapter = dynamic_cast<KmlGeometryAdapter*>(map->Adapter());
+    ogrprovider::CreatedLayer created;
+    ogrprovider::RecallLayer(CurrentTarget().path, map->LayerName(), created);
+    created.system.clear();
+    if (adapter && adapter->Transforms() && context)
+        created.system = ogrcore::Utf8(context->wkt.IsEmpty() ? context->coordinateSystem : context->wkt);
+    ogrprovider::RememberLayer(CurrentTarget().path, map->LayerName(), created);
+}
+
+FdoStringP KmlConnection::DataSourceText() { return Info()->Dictionary()->GetProperty(kFileProperty); }
+
+FdoISchemaCapabilities* KmlConnection::GetSchemaCapabilities() {
+    return FdoCommonSchemaCapabilities::Create({
+        .classTypes = {FdoClassType_Class, FdoClassType_FeatureClass},
+        .dataTypes = ogrprovider::DriverDataTypes("LIBKML"),
+        .reservedCharactersForName = L".:",
+        .autoGeneratedTypes = {FdoDataType_Int32},
+        .identityPropertyTypes = {FdoDataType_Int32},
+        .autoIdGeneration = true,
+        .nullValueConstraints = true,
+    });
+}
+
+ogrprovider::Target KmlConnection::ResolveTarget() {
+    m_working.clear();  // a failed open may have started one
+    FdoStringP file = DataSourceText();
+    ogrprovider::Target t;
+    t.path = ogrcore::Utf8(file);
+    t.drivers = {"LIBKML"};
+    t.writable = !ogrprovider::IsTrue(Info()->Dictionary()->GetProperty(ogrprovider::kReadOnlyProperty));
+    std::error_code ec;
+    if (fs::exists(t.path, ec)) {
+        if (!fs::is_regular_file(t.path, ec))
+            throw FdoConnectionException::Create(
+                FdoStringP::Format(L"The KML file '%ls' is not a file.", static_cast<FdoString*>(file)));
+        return t;
+    }
+    if (!t.writable)
+        throw FdoConnectionException::Create(
+            FdoStringP::Format(L"The KML file '%ls' does not exist.", static_cast<FdoString*>(file)));
+    fs::path folder = fs::path(t.path).parent_path();
+    if (!folder.empty() && !fs::is_directory(folder, ec))
+        throw FdoConnectionException::Create(FdoStringP::Format(
+            L"The KML file '%ls' cannot be created: its folder does not exist.", static_cast<FdoString*>(file)));
+    t.createDriver = "LIBKML";
+    return t;
+}
+
+ogrprovider::LayerRules KmlConnection::Rules() {
+    ogrprovider::LayerRules rules;
+    rules.identityName = kIdentityName;
+    rules.identityType = FdoDataType_Int32;
+    rules.fidOffset = 0;  // LIBKML numbers placemarks from 1
+    rules.geometryName = kGeometryName;
+    rules.layerNamesWin = false;
+    rules.scanUnknownGeometry = true;
+    rules.propertyName = PropertyOfField;
+    return rules;
+}
+
+std::string KmlConnection::LayerNameOf(FdoString* className) { return ogrcore::Utf8(className); }
+
+FdoStringP KmlConnection::ContextOfLayer(OGRLayerH, FdoString*, std::vector<ogrcore::SpatialContextInfo>& contexts) {
+    FixedContexts(contexts);
+    return kContextName;
+}
+
+void KmlConnection::FixedContexts(std::vector<ogrcore::SpatialContextInfo>& contexts) {
+    for (const auto& c : contexts)
+        if (c.name == kContextName) return;
+    ogrcore::SpatialContextInfo info;
+    info.name = kContextName;
+    info.description = L"WGS 84 longitude/latitude, the coordinates of every KML file.";
+    info.coordinateSystem = L"WGS 84";
+    OGRSpatialReferenceH wgs84 = NewWgs84();
+    char* wkt = nullptr;
+    if (OSRExportToWkt(wgs84, &wkt) == OGRERR_NONE && wkt) info.wkt = ogrcore::Wide(wkt);
+    CPLFree(wkt);
+    OSRRelease(wgs84);
+    info.extentType = FdoSpatialContextExtentType_Static;
+    info.minX = -180, info.minY = -90, info.maxX = 180, info.maxY = 90;
+    info.xyTolerance = 1e-9;
+    info.zTolerance = 0.001;
+    contexts.insert(contexts.begin(), info);
+}
+
+void KmlConnection::ClassBuilt(ogrcore::ClassMap* map, const ogrprovider::GeometryScan&) {
+    FdoPtr<FdoClassDefinition> cls = map->GetClass();
+    FdoPtr<FdoPropertyDefinitionCollection> props = cls->GetProperties();
+    FdoPtr<FdoPropertyDefinition> p = props->FindItem(kGeometryName);
+    auto* g = dynamic_cast<FdoGeometricPropertyDefinition*>(p.p);
+    if (!g) return;
+    // A class created earlier in this process with another system goes on
+    // transforming what is written to it (KmlWorkingCopy.h).
+    ogrprovider::CreatedLayer created;
+    std::string system =
+        ogrprovider::RecallLayer(CurrentTarget().path, map->LayerName(), created) ? created.system : "";
+    OGRSpatialReferenceH srs = nullptr;
+    if (!system.empty()) {
+        srs = OSRNewSpatialReference(nullptr);
+        if (OSRSetFromUserInput(srs, system.c_str()) == OGRERR_NONE) {
+            OSRSetAxisMappingStrategy(srs, OAMS_TRADITIONAL_GIS_ORDER);
+        } else {
+            OSRRelease(srs);
+            srs = nullptr;
+        }
+    }
+    FdoPtr<KmlGeometryAdapter> adapter;
+    try {
+        adapter = KmlGeometryAdapter::Create(srs, !g->GetHasElevation());
+    } catch (...) {
+        if (srs) OSRRelease(srs);
+        throw;
+    }
+    if (srs) OSRRelease(srs);
+    map->SetGeometryAdapter(adapter);
+}
+
+OGRSpatialReferenceH KmlConnection::NewLayerSrs(const ogrcore::SpatialContextInfo* context,
+                                                FdoGeometricPropertyDefinition* geometry,
+                                                FdoPtr<ogrcore::GeometryAdapter>& adapter) {
+    FdoPtr<ogrcore::GeometryAdapter> none;
+    OGRSpatialReferenceH source = OgrConnection::NewLayerSrs(context, geometry, none);
+    try {
+        if (geometry) adapter = KmlGeometryAdapter::Create(source, !geometry->GetHasElevation());
+    } catch (...) {
+        if (source) OSRRelease(source);
+        throw;
+    }
+    if (source) OSRRelease(source);
+    return NewWgs84();
+}
+
+std::vector<std::pair<std::wstring, std::string>> KmlConnection::ReservedProperties() {
+    return {{L"name", "Name"}, {L"description", "description"}};
+}
+
+FdoICommand* KmlConnection::CreateOwnCommand(FdoInt32 type) {
+    if (type == FdoCommandType_CreateDataStore) return KmlCreateDataStore::Create(this);
+    return nullptr;
+}
+
+}  // namespace kml
