@@ -15,8 +15,26 @@ namespace {
 // Numbers must fit the width of fields that have one. A real whose text
 // at the field's decimals is too wide still fits when the text cut to the
 // width reads back as the same number (only surplus decimals go), which is
-// what GDAL stores, warning all the same; anything else would change.
-void CheckNumberFits(OGRFeatureH f, int field, FdoString* property) {
+// what GDAL stores, warning all the same. Otherwise a real field of a layer
+// that can alter its fields (shape files) is widened to the text, up to the
+// 254 characters a DBF field holds: other programs write large numbers in
+// exponent form into narrow fields, which GDAL can only write in fixed
+// notation, and a copy of such a file must keep every digit. Anything else
+// would change the value, and is refused.
+constexpr int kMaxFieldWidth = 254;
+
+bool WidenRealField(OGRLayerH layer, OGRFieldDefnH fd, int field, int width) {
+    if (!layer || width > kMaxFieldWidth || !OGR_L_TestCapability(layer, OLCAlterFieldDefn)) return false;
+    OGRFieldDefnH wider = OGR_Fld_Create(OGR_Fld_GetNameRef(fd), OFTReal);
+    OGR_Fld_SetWidth(wider, width);
+    OGR_Fld_SetPrecision(wider, OGR_Fld_GetPrecision(fd));
+    ErrorTrap trap;
+    OGRErr err = OGR_L_AlterFieldDefn(layer, field, wider, ALTER_WIDTH_PRECISION_FLAG);
+    OGR_Fld_Destroy(wider);
+    return err == OGRERR_NONE && OGR_Fld_GetWidth(fd) >= width;
+}
+
+void CheckNumberFits(OGRLayerH layer, OGRFeatureH f, int field, FdoString* property) {
     OGRFieldDefnH fd = OGR_F_GetFieldDefnRef(f, field);
     OGRFieldType type = OGR_Fld_GetType(fd);
     int width = OGR_Fld_GetWidth(fd);
@@ -27,9 +45,11 @@ void CheckNumberFits(OGRFeatureH f, int field, FdoString* property) {
     } else if (type == OFTReal) {
         double v = OGR_F_GetFieldAsDouble(f, field);
         snprintf(text, sizeof text, "%.*f", OGR_Fld_GetPrecision(fd), v);
-        if (static_cast<int>(strlen(text)) > width) {
+        int needed = static_cast<int>(strlen(text));
+        if (needed > width) {
             std::string cut(text, static_cast<size_t>(width));
             if (cut.find('.') != std::string::npos && std::strtod(cut.c_str(), nullptr) == v) return;
+            if (WidenRealField(layer, fd, field, needed)) return;
         }
     } else {
         return;
@@ -40,15 +60,21 @@ void CheckNumberFits(OGRFeatureH f, int field, FdoString* property) {
             static_cast<FdoString*>(Wide(text)), property, width));
 }
 
-// GDAL's warning for numbers CheckNumberFits has already accepted.
+// GDAL's warnings about numbers that CheckNumberFits has already accepted,
+// and its note that a real above 2^53 in a field without decimals may have
+// lost precision: the field receives every digit of the double it is given
+// and reads back as that same double, so nothing the copy holds is lost.
 bool OnlyNumberWidthWarnings(const ErrorTrap& trap) {
     if (trap.HasFailure()) return false;
     std::string all = trap.Messages();
-    size_t count = 0, pos = 0;
-    while ((pos = all.find("not successfully written", pos)) != std::string::npos) count++, pos++;
+    auto occurrences = [&](const char* text) {
+        size_t count = 0;
+        for (size_t pos = 0; (pos = all.find(text, pos)) != std::string::npos; pos++) count++;
+        return count;
+    };
     size_t messages = 1;
     for (size_t i = 0; (i = all.find("; ", i)) != std::string::npos; i++) messages++;
-    return count == messages;
+    return occurrences("not successfully written") + occurrences("Precision loss likely occurred") == messages;
 }
 
 }  // namespace
@@ -71,7 +97,7 @@ FdoLiteralValue* FeatureWriter::Resolve(FdoPropertyValue* value, FdoParameterVal
         FdoStringP::Format(L"The value of property '%ls' must be a literal or a parameter.", name));
 }
 
-void FeatureWriter::Apply(OGRFeatureH feature, FdoPropertyValueCollection* values,
+void FeatureWriter::Apply(OGRLayerH layer, OGRFeatureH feature, FdoPropertyValueCollection* values,
                           FdoParameterValueCollection* parameters) {
     for (FdoInt32 i = 0; i < values->GetCount(); i++) {
         FdoPtr<FdoPropertyValue> pv = values->GetItem(i);
@@ -108,14 +134,14 @@ void FeatureWriter::Apply(OGRFeatureH feature, FdoPropertyValueCollection* value
                 L"Value type to insert, update or retrieve doesn't match the type (%ls) of property '%ls'.",
                 DataTypeName(b.type), name));
         WriteDataValue(feature, b, data);
-        CheckNumberFits(feature, b.field, name);
+        CheckNumberFits(layer, feature, b.field, name);
     }
 }
 
 FdoInt64 FeatureWriter::Insert(FdoPropertyValueCollection* values, FdoParameterValueCollection* parameters) {
     LayerLease lease = m_source->Write(m_map->LayerName());
     FeaturePtr feature(OGR_F_Create(OGR_L_GetLayerDefn(lease.Layer())));
-    Apply(feature.get(), values, parameters);
+    Apply(lease.Layer(), feature.get(), values, parameters);
     ErrorTrap trap;
     OGRErr err = OGR_L_CreateFeature(lease.Layer(), feature.get());
     if (err != OGRERR_NONE || (!trap.Empty() && !OnlyNumberWidthWarnings(trap)))
@@ -133,7 +159,7 @@ void FeatureWriter::Update(FdoInt64 fid, FdoPropertyValueCollection* values, Fdo
         throw FdoCommandException::Create(trap.Describe(FdoStringP::Format(
             L"Feature %lld of class '%ls' cannot be read for update", static_cast<long long>(fid + m_map->FidOffset()),
             m_map->ClassName())));
-    Apply(feature.get(), values, parameters);
+    Apply(lease.Layer(), feature.get(), values, parameters);
     if (OGR_L_SetFeature(lease.Layer(), feature.get()) != OGRERR_NONE || (!trap.Empty() && !OnlyNumberWidthWarnings(trap)))
         throw FdoCommandException::Create(trap.Describe(FdoStringP::Format(
             L"Updating feature %lld of class '%ls' failed", static_cast<long long>(fid + m_map->FidOffset()),

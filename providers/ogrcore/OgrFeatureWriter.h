@@ -24,7 +24,7 @@ public:
     void Delete(FdoInt64 fid);
 
 private:
-    void Apply(OGRFeatureH feature, FdoPropertyValueCollection* values, FdoParameterValueCollection* parameters);
+    void Apply(OGRLayerH layer, OGRFeatureH feature, FdoPropertyValueCollection* values, FdoParameterValueCollection* parameters);
     FdoLiteralValue* Resolve(FdoPropertyValue* value, FdoParameterValueCollection* parameters, FdoString* name);
 
     FdoPtr<ClassMap> m_map;

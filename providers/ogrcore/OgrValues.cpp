@@ -208,8 +208,17 @@ void WriteDataValue(OGRFeatureH f, const PropertyBinding& b, FdoDataValue* value
         case FdoDataType_Int64: {
             FdoPtr<FdoDataValue> wide = FdoDataValue::Create(FdoDataType_Int64, v);
             FdoInt64 n = static_cast<FdoInt64Value*>(wide.p)->GetInt64();
-            if (ft == OFTReal) OGR_F_SetFieldDouble(f, b.field, static_cast<double>(n));
-            else OGR_F_SetFieldInteger64(f, b.field, n);
+            if (ft == OFTReal) {
+                // A real field holds integers exactly only up to 2^53.
+                double d = static_cast<double>(n);
+                if (d >= 9223372036854775808.0 || static_cast<FdoInt64>(d) != n)
+                    throw FdoCommandException::Create(FdoStringP::Format(
+                        L"The value %lld of property '%ls' cannot be stored exactly in a real field.",
+                        static_cast<long long>(n), static_cast<FdoString*>(b.name)));
+                OGR_F_SetFieldDouble(f, b.field, d);
+            } else {
+                OGR_F_SetFieldInteger64(f, b.field, n);
+            }
             return;
         }
         case FdoDataType_Single:

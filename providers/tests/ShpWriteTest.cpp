@@ -91,19 +91,13 @@ protected:
 // Every real file is copied feature by feature into a new shape file set
 // and read back. One reference file stores numbers in exponent form
 // ("-3.33333333333e+021" in an N(19,8) field), which GDAL can only write in
-// fixed notation: that copy must stop with a clear message instead of
-// truncating digits.
+// fixed notation: the copy widens that field rather than cut digits.
 TEST_F(ShpWrite, EveryRealFileIsReproducedByApplySchemaAndInsert) {
     auto files = RealShapeFiles();
     if (files.empty()) GTEST_SKIP() << "no real shape files";
     std::vector<fs::path> copied;
     for (const auto& file : files) {
         std::string error = ErrorOf([&] { CopyRealFile(file); });
-        if (file.stem() == "ShpMixedDecimals") {
-            EXPECT_NE(error.find("of property 'MYDOUBLE' does not fit in its field of 19 characters"), std::string::npos)
-                << error;
-            continue;
-        }
         EXPECT_EQ(error, "") << file;
         copied.push_back(file);
     }
@@ -344,6 +338,31 @@ TEST_F(ShpWrite, TypesRoundTripWithNullsAndDbfCodes) {
     EXPECT_EQ(ErrorOf([&] { r->GetBoolean(L"Flag"); }), "The property 'Flag' is NULL.");
     EXPECT_EQ(ErrorOf([&] { r->GetInt32(L"Small"); }),
               "Value type to insert, update or retrieve doesn't match the type (Int16) of property 'Small'.");
+    EXPECT_FALSE(r->ReadNext());
+}
+
+// A real too wide for its DBF field widens the field and keeps every digit;
+// one too wide for any DBF field is refused, naming the property.
+TEST_F(ShpWrite, NarrowRealFieldsWidenRatherThanCutDigits) {
+    FdoPtr<FdoFeatureClass> cls = PointClass(L"Wide");
+    FdoPtr<FdoDataPropertyDefinition> dec = AddData(cls, L"Amount", FdoDataType_Decimal);
+    dec->SetPrecision(10);
+    dec->SetScale(2);
+    FdoPtr<FdoFeatureSchema> schema = NewSchema(cls);
+    Apply(m_c, schema);
+    const double big = -3.33333333333e21;
+    InsertOne(m_c, L"Wide", {{L"Amount", FdoDataValue::Create(12.5, FdoDataType_Decimal)}});
+    InsertOne(m_c, L"Wide", {{L"Amount", FdoDataValue::Create(big, FdoDataType_Decimal)}});
+    EXPECT_NE(ErrorOf([&] { InsertOne(m_c, L"Wide", {{L"Amount", FdoDataValue::Create(1e300, FdoDataType_Decimal)}}); })
+                  .find("of property 'Amount' does not fit in its field of"),
+              std::string::npos);
+    m_c->Close();
+    m_c->Open();
+    FdoPtr<FdoIFeatureReader> r = SelectAll(m_c, L"Wide");
+    ASSERT_TRUE(r->ReadNext());
+    EXPECT_DOUBLE_EQ(r->GetDouble(L"Amount"), 12.5);
+    ASSERT_TRUE(r->ReadNext());
+    EXPECT_DOUBLE_EQ(r->GetDouble(L"Amount"), big);
     EXPECT_FALSE(r->ReadNext());
 }
 
