@@ -2,7 +2,8 @@
 // real shape files copied into a new SDF store and checked feature by
 // feature against GDAL's own reading of the source (through ogr2ogr), batch
 // boundaries, the loose class and property matching of the maker's Oracle
-// provider, null geometries, read-only properties, filters and failures.
+// provider (an SDF store that reports that name, and the provider's embedded
+// stand-in), null geometries, read-only properties, filters and failures.
 #include "TransferTestSupport.h"
 
 #include <cmath>
@@ -454,6 +455,12 @@ TEST_F(ClassCopy, OtherCasePropertiesArePairedOnlyWithOracle) { Guarded([&] {
     FdoPtr<FdoIConnection> oracle = Disguise::Create(inner, L"Norv.Oracle.1.0");
     EXPECT_EQ(c_FDO_Api::CopyFdoClass(src, oracle, names, 0, 300, true, nullptr), 2);
     EXPECT_EQ(codes(inner), (std::vector<std::wstring>{L"0|item 0", L"1|item 1"}));
+
+    // An Oracle source pairs the same way.
+    FdoPtr<FdoIConnection> oracleSource = Disguise::Create(src, L"Norv.Oracle.1.0");
+    FdoPtr<FdoIConnection> fromOracle = destinationWithUpperCode("fromoracle.sdf");
+    EXPECT_EQ(c_FDO_Api::CopyFdoClass(oracleSource, fromOracle, names, 0, 300, true, nullptr), 2);
+    EXPECT_EQ(codes(fromOracle), (std::vector<std::wstring>{L"0|item 0", L"1|item 1"}));
 }); }
 
 TEST_F(ClassCopy, ReadOnlyDestinationPropertyIsNeverWritten) { Guarded([&] {
@@ -585,7 +592,18 @@ TEST_F(ClassCopy, ConversionErrorEndsTheCopyAndKeepsWhatWasInserted) { Guarded([
 // owner~table~geometry name, with property names of another case.
 TEST_F(ClassCopy, ShapeIntoOracleStandIn) { Guarded([&] {
     SHARED_DATA_OR_SKIP("shp/Sheboygan");
-    setenv("GEOXFER_DB_HOME", (m_dir / "db").string().c_str(), 1);
+    // The stand-in keeps its databases under this folder; restored after.
+    struct DbHome {
+        std::optional<std::string> previous;
+        explicit DbHome(const fs::path& home) {
+            if (const char* v = std::getenv("GEOXFER_DB_HOME")) previous = v;
+            setenv("GEOXFER_DB_HOME", home.string().c_str(), 1);
+        }
+        ~DbHome() {
+            if (previous) setenv("GEOXFER_DB_HOME", previous->c_str(), 1);
+            else unsetenv("GEOXFER_DB_HOME");
+        }
+    } home(m_dir / "db");
     FdoPtr<FdoIConnection> oracle;
     const std::wstring error = ErrorOf([&] { oracle = NewConnection(L"Norv.Oracle"); });
     if (!oracle) GTEST_SKIP() << "no Norv.Oracle provider: " << Narrow(error.c_str());
@@ -611,5 +629,4 @@ TEST_F(ClassCopy, ShapeIntoOracleStandIn) { Guarded([&] {
         EXPECT_FALSE(r->IsNull(g->GetName()));
     }
     EXPECT_EQ(ids, (std::vector<std::wstring>{L"P4M003tz150", L"P4M003tz151", L"P4M003tz152"}));
-    unsetenv("GEOXFER_DB_HOME");
 }); }

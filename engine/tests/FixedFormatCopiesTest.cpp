@@ -181,6 +181,19 @@ TEST_F(FixedFormatCopies, OracleClassNamesDeleteTheirTableFileSets) {
     }
 }
 
+TEST_F(FixedFormatCopies, ShapeOverwriteNeverDeletesOutsideTheFolder) {
+    SHARED_DATA_OR_SKIP("shp/Sheboygan");
+    fs::path out = m_dir / "out";
+    fs::create_directories(out);
+    Touch(m_dir / "Victim.shp");
+    Touch(m_dir / "Victim.SHP");
+    long count = -1;
+    c_FDO_Api::GXF_CopyFdoToSHP(L"OSGeo.SHP", ShpConn(Sheboygan()).c_str(), L"../Victim", nullptr,
+                                out.wstring().c_str(), true, count);
+    EXPECT_TRUE(fs::exists(m_dir / "Victim.shp"));
+    EXPECT_TRUE(fs::exists(m_dir / "Victim.SHP"));
+}
+
 TEST_F(FixedFormatCopies, ShapeOverwriteOfAFileDeletesOnlyThatFile) {
     SHARED_DATA_OR_SKIP("shp/Sheboygan");
     fs::path file = m_dir / "single.shp";

@@ -51,6 +51,9 @@ void DeleteShapeFileSets(const wchar_t* folder, FdoStringCollection* classNames,
         if (className.Contains(L":")) className = className.Right(L":");
         FdoStringP baseName = className;
         if (fromNorvOracle) c_FDO_Api::GetTableNameFromNorvOracleClass(className, baseName);
+        // A name that reaches into other folders is no shape file set of
+        // this one: never delete outside the destination folder.
+        if (baseName.GetLength() == 0 || baseName.Contains(L"/") || baseName.Contains(L"\\")) continue;
         for (const wchar_t* extension : kExtensions) {
             FdoStringP path = prefix + baseName + extension;
             c_FDO_MiscUtil::FileDelete(path);

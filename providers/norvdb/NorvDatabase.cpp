@@ -146,8 +146,16 @@ void NorvDatabase::Login(const NorvLogin& login) {
         Statement owners(m_db, "SELECT OWNER FROM NORV$OWNERS ORDER BY OWNER");
         while (owners.Step()) known.push_back(owners.Text(0));
     }
-    for (auto& o : known)
-        if (!HasOwner(o)) AttachOwner(o, false);
+    // Other owners as far as SQLite's limit of attached files allows; the
+    // session's own schemas are attached already.
+    for (auto& o : known) {
+        if (HasOwner(o)) continue;
+        try {
+            AttachOwner(o, false);
+        } catch (SqliteError&) {
+            break;
+        }
+    }
 }
 
 void NorvDatabase::AttachOwner(const std::string& owner, bool create) {
@@ -169,6 +177,23 @@ void NorvDatabase::AttachOwner(const std::string& owner, bool create) {
     attach.Bind(1, (m_folder / file).string()).Run();
     Exec(m_db, "PRAGMA " + SqlName(owner) + ".journal_mode=WAL; PRAGMA " + SqlName(owner) + ".synchronous=NORMAL");
     m_owners.push_back(owner);
+}
+
+void NorvDatabase::RefreshOwners() {
+    if (!sqlite3_get_autocommit(m_db)) return;
+    try {
+        std::vector<std::string> fresh;
+        {
+            Statement owners(m_db, "SELECT OWNER FROM NORV$OWNERS ORDER BY OWNER");
+            while (owners.Step())
+                if (!HasOwner(owners.Text(0))) fresh.push_back(owners.Text(0));
+        }
+        if (fresh.empty()) return;
+        for (auto& o : fresh) AttachOwner(o, false);
+        NorvDictionary::CreateSessionViews(*this);
+    } catch (SqliteError&) {
+        // Busy or locked: the next statement tries again.
+    }
 }
 
 bool NorvDatabase::HasOwner(const std::string& owner) const {
@@ -200,6 +225,7 @@ std::unique_ptr<Statement> NorvDatabase::Prepare(const std::string& sql) {
 }
 
 int NorvDatabase::Execute(const std::string& sql, const SqlBindings& bindings, std::unique_ptr<Statement>* rows) {
+    RefreshOwners();
     NorvStatement st;
     try {
         st = NorvRewriter::Rewrite(sql, {m_dialect.upperCaseNames, m_owner});

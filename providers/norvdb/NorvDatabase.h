@@ -67,6 +67,9 @@ public:
     const std::string& CurrentOwner() const { return m_owner; }
     const std::vector<std::string>& Owners() const { return m_owners; }
     bool HasOwner(const std::string& owner) const;
+    // Attaches the owners other sessions created since this one opened
+    // (outside a transaction only; a failure leaves it for the next call).
+    void RefreshOwners();
     // A name in the case the dialect stores it (upper-case for Oracle).
     std::string StoredName(const std::string& name) const;
 

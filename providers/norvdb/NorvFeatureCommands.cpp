@@ -40,8 +40,17 @@ int ColumnOf(const NorvClassMap& map, const std::vector<std::string>& columns, F
 
 }  // namespace
 
+const NorvClassMap& NorvInsert::Map() {
+    FdoStringP name = m_className ? m_className->GetText() : L"";
+    if (!m_map || m_mapName != name) {
+        m_map = NorvSchema::Find(*m_connection, m_className);
+        m_mapName = name;
+    }
+    return *m_map;
+}
+
 FdoIFeatureReader* NorvInsert::Execute() {
-    NorvClassMap map = NorvSchema::Find(*m_connection, m_className);
+    const NorvClassMap& map = Map();
     NorvDatabase& db = m_connection->Database();
     std::vector<std::string> columns = map.columns;
     if (!map.geometry.empty()) columns.push_back(map.geometry);

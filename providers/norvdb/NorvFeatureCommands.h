@@ -5,6 +5,9 @@
 #pragma once
 
 #include "NorvConnection.h"
+#include "NorvSchema.h"
+
+#include <optional>
 
 namespace norvdb {
 
@@ -55,9 +58,15 @@ protected:
           m_batch(FdoBatchParameterValueCollection::Create()) {}
 
 private:
+    // The class is looked up once per class name, not per Execute: an
+    // insert runs once per row or batch of a copy.
+    const NorvClassMap& Map();
+
     FdoPtr<FdoIdentifier> m_className;
     FdoPtr<FdoPropertyValueCollection> m_values;
     FdoPtr<FdoBatchParameterValueCollection> m_batch;
+    std::optional<NorvClassMap> m_map;
+    FdoStringP m_mapName;
 };
 
 }  // namespace norvdb

@@ -2,6 +2,7 @@
 // g.SDO_GTYPE read, the bounds the R-tree triggers store, and the
 // SDO_AGGR_MBR aggregate. See NorvSqlFunctions.h.
 #include "NorvGeometry.h"
+#include "NorvSdoElements.h"
 #include "NorvSqlFunctionSupport.h"
 
 #include <Fdo.h>
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -101,6 +103,8 @@ FdoIGeometry* FromText(const std::string& text) {
     return factory->CreateGeometry(wide.c_str());
 }
 
+std::vector<double> Numbers(const std::string& text);
+
 // SDO_GEOMETRY('wkt', srid) or SDO_GEOMETRY(gtype, srid, point, NULL, NULL).
 void SdoGeometry(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     try {
@@ -130,6 +134,17 @@ void SdoGeometry(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
                                                            xyz);
                 return ResultGeometry(ctx, g, SridArg(argv[1]));
             }
+            if (sqlite3_value_type(argv[3]) == SQLITE_TEXT && sqlite3_value_type(argv[4]) == SQLITE_TEXT) {
+                std::string wkt;
+                try {
+                    wkt = NorvSdoElements::ToWkt(static_cast<int>(sqlite3_value_int64(argv[0])), Numbers(Arg(argv[3])),
+                                                 Numbers(Arg(argv[4])));
+                } catch (std::invalid_argument& e) {
+                    return sqlite3_result_error(ctx, e.what(), -1);
+                }
+                FdoPtr<FdoIGeometry> g = FromText(wkt);
+                return ResultGeometry(ctx, g, SridArg(argv[1]));
+            }
         }
         sqlite3_result_error(ctx, "SDO_GEOMETRY takes WKT text and an SRID, or a point", -1);
     } catch (FdoException* e) {
@@ -137,7 +152,24 @@ void SdoGeometry(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     }
 }
 
-// SDO_POINT_TYPE(x, y, z) as a small JSON array for SDO_GEOMETRY.
+// The numbers of a JSON array as SDO_ELEM_INFO_ARRAY writes it.
+std::vector<double> Numbers(const std::string& text) {
+    std::vector<double> out;
+    const char* p = text.c_str();
+    if (*p == '[') p++;
+    while (*p && *p != ']') {
+        char* end = nullptr;
+        double d = std::strtod(p, &end);
+        if (end == p) throw std::invalid_argument("not a number array: " + text);
+        out.push_back(d);
+        p = end;
+        while (*p == ',' || *p == ' ') p++;
+    }
+    return out;
+}
+
+// SDO_POINT_TYPE(x, y, z), SDO_ELEM_INFO_ARRAY(...), SDO_ORDINATE_ARRAY(...)
+// as small JSON arrays for SDO_GEOMETRY; a null ends the array.
 void SdoPointType(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     std::string out = "[";
     for (int i = 0; i < argc; i++) {
@@ -210,6 +242,8 @@ void RegisterGeometryFunctions(sqlite3* db) {
     Register(db, "SDO_GEOMETRY", -1, SdoGeometry);
     Register(db, "ST_GEOMFROMTEXT", -1, SdoGeometry);
     Register(db, "SDO_POINT_TYPE", -1, SdoPointType);
+    Register(db, "SDO_ELEM_INFO_ARRAY", -1, SdoPointType);
+    Register(db, "SDO_ORDINATE_ARRAY", -1, SdoPointType);
     Register(db, "NORV_SDO_SRID", 1, SdoSrid);
     Register(db, "NORV_SDO_GTYPE", 1, SdoGType);
     Register(db, "NORV_MINX", 1, Bound<0>);

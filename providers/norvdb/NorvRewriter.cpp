@@ -311,8 +311,9 @@ NorvStatement NorvRewriter::Rewrite(const std::string& sql, const RewriteOptions
     for (auto& tk : toks)
         if (tk.t.IsPunct(';')) throw std::invalid_argument("invalid character ';': one statement per command");
 
+    NorvStatement described;
+    if (Describe(toks, options.upperCaseNames, described)) return described;
     NorvStatement st;
-    if (Describe(toks, options.upperCaseNames, st)) return st;
 
     RewriteGeneral(toks);
     if (options.upperCaseNames)

@@ -195,6 +195,7 @@ std::vector<NorvClassMap> NorvSchema::Classes(NorvConnection& connection) {
     NorvDatabase& db = connection.Database();
     const NorvDialect& d = connection.Dialect();
     std::vector<NorvClassMap> out;
+    db.RefreshOwners();
     try {
         std::vector<Table> tables = ReadTables(db);
         auto metadata = ReadMetadata(db);

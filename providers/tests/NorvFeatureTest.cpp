@@ -297,3 +297,51 @@ TEST(NorvOracleFeatures, UnknownClassesAndPropertiesAreNamedInErrors) {
     ASSERT_TRUE(scr->ReadNext());
     EXPECT_STREQ(scr->GetName(), L"Default");
 }
+
+TEST(NorvOracleFeatures, CopyBetweenTwoSessionsOfOneDatabaseWhileReading) {
+    SAMPLE_DATA_OR_SKIP("sf/shape/nc.shp");
+    DataHome home("oracle-two-sessions");
+    FdoPtr<FdoIConnection> shp = shptest::Connect(NcShape());
+    FdoPtr<FdoFeatureClass> nc = static_cast<FdoFeatureClass*>(FindClass(shp, L"nc"));
+    FdoPtr<FdoIConnection> gis = Oracle(L"GIS", L"pw");
+    CreateClassLike(shp, nc, gis, L"OracleSrid8307");
+    FdoPtr<FdoClassDefinition> source = FindClass(gis, L"GIS~NC~GEOMETRY");
+    CopyFeatures(shp, nc, gis, source);
+
+    // A second session of another user writes while the first one reads.
+    FdoPtr<FdoIConnection> other = Oracle(L"OTHER", L"pw");
+    FdoPtr<FdoFeatureClass> sourceFeature = static_cast<FdoFeatureClass*>(FindClass(other, L"GIS~NC~GEOMETRY"));
+    ASSERT_TRUE(sourceFeature);
+    FdoPtr<FdoFeatureClass> renamed = FdoCommonSchemaUtil::DeepCopyFdoFeatureClass(sourceFeature);
+    renamed->SetName(L"COUNTIES");
+    FdoPtr<FdoFeatureSchema> schema = FdoFeatureSchema::Create(L"Default", L"");
+    FdoPtr<FdoClassCollection> classes = schema->GetClasses();
+    classes->Add(renamed);
+    FdoPtr<FdoIApplySchema> apply = Cmd<FdoIApplySchema>(other, FdoCommandType_ApplySchema);
+    apply->SetFeatureSchema(schema);
+    apply->Execute();
+    FdoPtr<FdoClassDefinition> target = FindClass(other, L"OTHER~COUNTIES~GEOMETRY");
+    ASSERT_TRUE(target);
+    EXPECT_EQ(CopyFeatures(gis, source, other, target, 10), 100);
+    FdoPtr<FdoIFeatureReader> back = shptest::SelectAll(gis, L"OTHER~COUNTIES~GEOMETRY");
+    EXPECT_EQ(shptest::CompareWithOgr(back, NcShape(), L"FEATID"), 100);
+    EXPECT_EQ(Query(gis, L"SELECT distinct a.GEOMETRY.sdo_srid as SRID from OTHER.COUNTIES a", {L"SRID"}),
+              (Rows{{L"8307"}}));
+}
+
+TEST(NorvMsSqlFeatures, ClassesAreNamedAfterSchemaTableAndGeometry) {
+    DataHome home("mssql-features");
+    FdoPtr<FdoIConnection> c = Connect(L"Norv.MsSqlSpatial", L"Server=srv;Database=gis;");
+    Exec(c, L"CREATE TABLE roads (id INTEGER, name VARCHAR(20), shape GEOMETRY)");
+    Exec(c, L"INSERT INTO roads (id, name, shape) VALUES (1, 'Main', ST_GeomFromText('LINESTRING (0 0, 1 1)', 4326))");
+    FdoPtr<FdoClassDefinition> roads = FindClass(c, L"dbo~roads~shape");
+    ASSERT_TRUE(roads);
+    FdoPtr<FdoIFeatureReader> r = shptest::SelectAll(c, L"dbo~roads~shape", L"name = 'Main'");
+    ASSERT_TRUE(r->ReadNext());
+    EXPECT_EQ(r->GetInt32(L"id"), 1);
+    FdoPtr<FdoByteArray> fgf = r->GetGeometry(L"shape");
+    FdoPtr<FdoFgfGeometryFactory> factory = FdoFgfGeometryFactory::GetInstance();
+    FdoPtr<FdoIGeometry> g = factory->CreateGeometryFromFgf(fgf);
+    EXPECT_EQ(g->GetDerivedType(), FdoGeometryType_LineString);
+    EXPECT_FALSE(r->ReadNext());
+}

@@ -4,6 +4,10 @@
 // text that must stay data.
 #include "NorvTestSupport.h"
 
+#include <norvdb/NorvSdoElements.h>
+
+#include <stdexcept>
+
 using namespace norvtest;
 
 namespace {
@@ -469,4 +473,39 @@ TEST(NorvMsSqlSql, NorvFdoClassTableStatements) {
     EXPECT_EQ(rows, (Rows{{L"GIS", L"Streets", L""}, {L"", L"Other", L""}}));
     EXPECT_EQ(Exec(c, L" DELETE NorvFdoClass WHERE FDO_CLASS_NAME = :1 ", {L"Streets"}), 1);
     Exec(c, L" DROP TABLE NorvFdoClass");
+}
+
+TEST(NorvSdoElements, ElementFormsBecomeWellKnownText) {
+    using norvdb::NorvSdoElements;
+    EXPECT_EQ(NorvSdoElements::ToWkt(2002, {1, 2, 1}, {0, 0, 1, 1, 2, 0}), "LINESTRING (0 0, 1 1, 2 0)");
+    EXPECT_EQ(NorvSdoElements::ToWkt(2003, {1, 1003, 3}, {0, 0, 2, 1}), "POLYGON ((0 0, 2 0, 2 1, 0 1, 0 0))");
+    EXPECT_EQ(NorvSdoElements::ToWkt(2007, {1, 1003, 1, 9, 2003, 1, 17, 1003, 1},
+                                     {0, 0, 4, 0, 4, 4, 0, 0, 1, 1, 2, 1, 2, 2, 1, 1, 9, 9, 8, 9, 8, 8, 9, 9}),
+              "MULTIPOLYGON (((0 0, 4 0, 4 4, 0 0), (1 1, 2 1, 2 2, 1 1)), ((9 9, 8 9, 8 8, 9 9)))");
+    EXPECT_EQ(NorvSdoElements::ToWkt(3001, {1, 1, 1}, {1, 2, 3}), "POINT Z (1 2 3)");
+    EXPECT_THROW(NorvSdoElements::ToWkt(2002, {1, 2, 2}, {0, 0, 1, 1, 2, 0}), std::invalid_argument);
+    EXPECT_THROW(NorvSdoElements::ToWkt(2002, {7, 2, 1}, {0, 0, 1, 1}), std::invalid_argument);
+    EXPECT_THROW(NorvSdoElements::ToWkt(2003, {1, 2003, 1}, {0, 0, 1, 1, 0, 0}), std::invalid_argument);
+}
+
+TEST_F(NorvOracleSql, GeometriesWrittenInElementForm) {
+    Exec(conn, L"CREATE TABLE GIS.LAKES (ID NUMBER(10,0), GEOM MDSYS.SDO_GEOMETRY)");
+    Exec(conn, L"INSERT INTO GIS.LAKES VALUES (1, MDSYS.SDO_GEOMETRY(2003, 8307, NULL, "
+               L"MDSYS.SDO_ELEM_INFO_ARRAY(1, 1003, 3), MDSYS.SDO_ORDINATE_ARRAY(1, 2, 5, 7)))");
+    FdoPtr<FdoISQLCommand> cmd = SqlCommand(conn, L"SELECT a.GEOM, a.GEOM.SDO_GTYPE AS GT FROM GIS.LAKES a", {});
+    FdoPtr<FdoISQLDataReader> r = cmd->ExecuteReader();
+    ASSERT_TRUE(r->ReadNext());
+    EXPECT_EQ(r->GetInt32(L"GT"), 2003);
+    FdoPtr<FdoByteArray> fgf = r->GetGeometry(L"GEOM");
+    FdoPtr<FdoFgfGeometryFactory> factory = FdoFgfGeometryFactory::GetInstance();
+    FdoPtr<FdoIGeometry> g = factory->CreateGeometryFromFgf(fgf);
+    FdoPtr<FdoIEnvelope> env = g->GetEnvelope();
+    EXPECT_DOUBLE_EQ(env->GetMaxX(), 5);
+    EXPECT_DOUBLE_EQ(env->GetMaxY(), 7);
+    r->Close();
+    EXPECT_NE(ErrorOf([&] {
+                  Exec(conn, L"INSERT INTO GIS.LAKES VALUES (2, SDO_GEOMETRY(2002, NULL, NULL, "
+                             L"SDO_ELEM_INFO_ARRAY(1, 2, 2), SDO_ORDINATE_ARRAY(0, 0, 1, 1, 2, 0)))");
+              }).find("arcs"),
+              std::string::npos);
 }

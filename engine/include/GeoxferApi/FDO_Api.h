@@ -71,8 +71,8 @@ public:
     // The table part of an owner~table~geometry class name; always true.
     static bool GetTableNameFromNorvOracleClass(const wchar_t* className, FdoStringP& tableName);
 
-    // First class named owner~<className>~<geometryName> (any case), a new
-    // reference, or null.
+    // First class whose name contains ~<className>~<geometryName>, ignoring
+    // case (an owner~table~geometry name); a new reference, or null.
     static FdoClassDefinition* FindNorvClass(FdoFeatureSchemaCollection* schemas, const wchar_t* className,
                                              const wchar_t* geometryName);
 
