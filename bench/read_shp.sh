@@ -26,7 +26,7 @@ make_set() {  # count folder
                    1950 + i % 70, 1 + i % 12, 1 + i % 28;
         }
     }' > "$dir/parcels.csv"
-    printf '"WKT","String(20)","Integer(6)","Real(10,3)","Date"\n' > "$dir/parcels.csvt"
+    printf '"WKT","String(20)","Integer(6)","Real(10.3)","Date"\n' > "$dir/parcels.csvt"
     ogr2ogr -q -f "ESRI Shapefile" "$dir/parcels.shp" "$dir/parcels.csv" \
         -oo GEOM_POSSIBLE_NAMES=wkt -oo KEEP_GEOM_COLUMNS=NO -nln parcels -a_srs EPSG:3857 2>/dev/null
     rm -f "$dir/parcels.csv" "$dir/parcels.csvt"

@@ -17,14 +17,14 @@ FdoFeatureSchema* AllTypesSchema() {
     FdoPtr<FdoFeatureClass> cls = ClassWithId(L"AllTypes");
     cls->SetDescription(L"One property per data type");
     FdoPtr<FdoPropertyDefinitionCollection> props = cls->GetProperties();
-    struct Spec {
+    struct TypedName {
         FdoString* name;
         FdoDataType type;
-    } specs[] = {{L"B", FdoDataType_Boolean}, {L"By", FdoDataType_Byte},     {L"I16", FdoDataType_Int16},
+    } typedNames[] = {{L"B", FdoDataType_Boolean}, {L"By", FdoDataType_Byte},     {L"I16", FdoDataType_Int16},
                  {L"I32", FdoDataType_Int32}, {L"I64", FdoDataType_Int64},   {L"Sgl", FdoDataType_Single},
                  {L"Dbl", FdoDataType_Double}, {L"Dec", FdoDataType_Decimal}, {L"Str", FdoDataType_String},
                  {L"Dt", FdoDataType_DateTime}, {L"Blob", FdoDataType_BLOB},  {L"Clob", FdoDataType_CLOB}};
-    for (auto& s : specs) {
+    for (auto& s : typedNames) {
         FdoPtr<FdoDataPropertyDefinition> p = DataProperty(s.name, s.type);
         p->SetDescription((std::wstring(L"the ") + s.name + L" property").c_str());
         if (s.type == FdoDataType_Decimal) {
