@@ -1,6 +1,7 @@
 // The data pump of a copy task: for each class definition, find the source
 // and destination classes, pair the mapped properties and insert every
-// selected source feature.
+// selected source feature through the engine's insert loop (FeaturePump),
+// reporting progress to the installed hook.
 //
 // Destination classes are looked up loosely when the run allows it (magic
 // class name): by the name without its schema part, by the maker's
@@ -12,7 +13,8 @@
 #include <GeoxferApi/FDO_Api.h>
 #include <GeoxferApi/GXF_CopyTask_API.h>
 
-#include "copytask/FeaturePump.h"
+#include "copytask/CopyProgress.h"
+#include "transfer/FeaturePump.h"
 #include "transfer/SchemaLookup.h"
 
 #include <Fdo.h>
@@ -147,10 +149,14 @@ long CopyOneClass(FdoIConnection* source, FdoIConnection* destination, FdoFeatur
 
     FdoPtr<FdoIInsert> insert = static_cast<FdoIInsert*>(destination->CreateCommand(FdoCommandType_Insert));
     insert->SetFeatureClassName(destClass->GetName());
+    // Progress names the class as the destination calls it.
+    FdoStringP progressName = destClass->GetName();
     gxf::FeaturePump pump(insert,
                           PairProperties(classDef, sourceClass, destClass, c_FDO_Api::IsShpProvider(destination),
                                          magicClassName),
-                          destClass->GetName());
+                          [progressName](long inserted, bool done) {
+                              gxf::ReportCopyProgress(progressName, inserted, done);
+                          });
     const long count = pump.Run(reader, batchSize);
     reader->Close();
     return count;

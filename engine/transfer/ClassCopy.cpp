@@ -5,10 +5,11 @@
 // by name with the source's (ignoring case when one side is the maker's
 // Oracle provider, which reports names in upper case), once per class before
 // the first feature. The features then stream from one source reader into
-// one insert command, row by row or in batches of bound parameter rows, with
-// each data value converted to the destination's type on the way. Nothing is
-// buffered beyond one batch, and no transaction is used: what was inserted
-// before a failure stays.
+// one insert command through the engine's insert loop (FeaturePump, shared
+// with the copy task), row by row or in batches of bound parameter rows,
+// with each data value converted to the destination's type on the way.
+// Nothing is buffered beyond one batch, and no transaction is used: what was
+// inserted before a failure stays.
 //
 // A source feature without geometry is copied with a null geometry rather
 // than ending the copy: shape files and most stores hold such features.
@@ -16,6 +17,7 @@
 // geometry even when their names differ, so that no geometry is dropped.
 #include <GeoxferApi/FDO_Api.h>
 
+#include "transfer/FeaturePump.h"
 #include "transfer/SchemaLookup.h"
 
 #include <Fdo.h>
@@ -23,19 +25,6 @@
 #include <vector>
 
 namespace {
-
-// One destination property that the insert writes, and where its value comes
-// from. Types are those of the data property definitions when the source is
-// a data property (Boolean for both otherwise, unused then).
-struct PairedProperty {
-    FdoInt32 destinationIndex = 0;
-    FdoStringP destinationName;
-    FdoPropertyType destinationKind = FdoPropertyType_DataProperty;
-    FdoStringP sourceName;
-    FdoDataType sourceType = FdoDataType_Boolean;
-    FdoDataType destinationType = FdoDataType_Boolean;
-    FdoPtr<FdoPropertyValue> value;  // the insert's property value
-};
 
 [[noreturn]] void Fail(FdoString* message) { throw FdoException::Create(message); }
 
@@ -55,11 +44,11 @@ FdoClassDefinition* FindDestinationClass(FdoIConnection* destination, FdoString*
     return result.Detach();
 }
 
-// Pairs the destination's properties with the source's and adds one property
-// value per pair to the insert.
-std::vector<PairedProperty> PairProperties(FdoClassDefinition* sourceClass, FdoClassDefinition* destinationClass,
-                                           bool ignoreCase, FdoPropertyValueCollection* insertValues) {
-    std::vector<PairedProperty> pairs;
+// Pairs the destination's properties with the source's, in the
+// destination's order.
+std::vector<gxf::PropertyPair> PairProperties(FdoClassDefinition* sourceClass, FdoClassDefinition* destinationClass,
+                                              bool ignoreCase) {
+    std::vector<gxf::PropertyPair> pairs;
     FdoPtr<FdoPropertyDefinitionCollection> sourceProps = sourceClass->GetProperties();
     FdoPtr<FdoPropertyDefinitionCollection> destinationProps = destinationClass->GetProperties();
     FdoPtr<FdoGeometricPropertyDefinition> sourceGeometry = gxf::MainGeometryOf(sourceClass);
@@ -82,82 +71,17 @@ std::vector<PairedProperty> PairProperties(FdoClassDefinition* sourceClass, FdoC
         // could be written; it is left to the destination like an unpaired one.
         if (fromData != toData) continue;
 
-        PairedProperty pair;
-        pair.destinationIndex = i;
-        pair.destinationName = to->GetName();
-        pair.destinationKind = to->GetPropertyType();
+        gxf::PropertyPair pair;
+        pair.destName = to->GetName();
+        pair.destKind = to->GetPropertyType();
         pair.sourceName = from->GetName();
         if (fromData) {
             pair.sourceType = static_cast<FdoDataPropertyDefinition*>(from.p)->GetDataType();
-            pair.destinationType = static_cast<FdoDataPropertyDefinition*>(to.p)->GetDataType();
+            pair.destType = static_cast<FdoDataPropertyDefinition*>(to.p)->GetDataType();
         }
-        pair.value = FdoPropertyValue::Create(to->GetName(), nullptr);
-        insertValues->Add(pair.value);
         pairs.push_back(pair);
     }
     return pairs;
-}
-
-// The value of one pair for the reader's current feature; null pointer when
-// there is none to write (a conversion without result, or another kind).
-FdoLiteralValue* ValueOf(FdoIFeatureReader* reader, const PairedProperty& pair) {
-    if (pair.destinationKind == FdoPropertyType_DataProperty)
-        return c_FDO_Api::ReaderGetDataPropertyValue(reader, pair.sourceName, pair.sourceType,
-                                                     pair.destinationType);
-    if (pair.destinationKind == FdoPropertyType_GeometricProperty) {
-        if (reader->IsNull(pair.sourceName)) return FdoGeometryValue::Create();
-        FdoPtr<FdoByteArray> fgf = reader->GetGeometry(pair.sourceName);
-        return FdoGeometryValue::Create(fgf);
-    }
-    return nullptr;
-}
-
-bool IsWritten(const PairedProperty& pair) {
-    return pair.destinationKind == FdoPropertyType_DataProperty ||
-           pair.destinationKind == FdoPropertyType_GeometricProperty;
-}
-
-long CopyInBatches(FdoIFeatureReader* reader, FdoIInsert* insert, FdoBatchParameterValueCollection* batch,
-                   std::vector<PairedProperty>& pairs, int batchSize) {
-    for (auto& pair : pairs) {
-        FdoPtr<FdoParameter> parameter = FdoParameter::Create(pair.destinationName);
-        pair.value->SetValue(static_cast<FdoValueExpression*>(parameter));
-    }
-    long total = 0;
-    int count = 0;
-    auto flush = [&] {
-        FdoPtr<FdoIFeatureReader> inserted = insert->Execute();
-        total += count;
-        batch->Clear();
-        count = 0;
-    };
-    while (reader->ReadNext()) {
-        FdoPtr<FdoParameterValueCollection> row = FdoParameterValueCollection::Create();
-        for (const auto& pair : pairs) {
-            if (!IsWritten(pair)) continue;
-            FdoPtr<FdoLiteralValue> value = ValueOf(reader, pair);
-            FdoPtr<FdoParameterValue> parameterValue = FdoParameterValue::Create(pair.destinationName, value);
-            row->Add(parameterValue);
-        }
-        batch->Add(row);
-        if (++count >= batchSize) flush();
-    }
-    if (count > 0) flush();
-    return total;
-}
-
-long CopyRowByRow(FdoIFeatureReader* reader, FdoIInsert* insert, const std::vector<PairedProperty>& pairs) {
-    long total = 0;
-    while (reader->ReadNext()) {
-        for (const auto& pair : pairs) {
-            if (!IsWritten(pair)) continue;
-            FdoPtr<FdoLiteralValue> value = ValueOf(reader, pair);
-            pair.value->SetValue(static_cast<FdoValueExpression*>(value.p));
-        }
-        FdoPtr<FdoIFeatureReader> inserted = insert->Execute();
-        total++;
-    }
-    return total;
 }
 
 long CopyOneClass(FdoIConnection* source, FdoIConnection* destination, FdoString* sourceClassName,
@@ -179,15 +103,12 @@ long CopyOneClass(FdoIConnection* source, FdoIConnection* destination, FdoString
 
     FdoPtr<FdoIInsert> insert = static_cast<FdoIInsert*>(destination->CreateCommand(FdoCommandType_Insert));
     insert->SetFeatureClassName(destinationClass->GetName());
-    FdoPtr<FdoPropertyValueCollection> insertValues = insert->GetPropertyValues();
     const bool ignoreCase = c_FDO_Api::IsNorvOracleProvider(source) || c_FDO_Api::IsNorvOracleProvider(destination);
-    std::vector<PairedProperty> pairs = PairProperties(sourceClass, destinationClass, ignoreCase, insertValues);
+    gxf::FeaturePump pump(insert, PairProperties(sourceClass, destinationClass, ignoreCase));
 
-    FdoPtr<FdoBatchParameterValueCollection> batch;
-    if (batchSize > 1) batch = insert->GetBatchParameterValues();
     long copied = 0;
     try {
-        copied = batch ? CopyInBatches(reader, insert, batch, pairs, batchSize) : CopyRowByRow(reader, insert, pairs);
+        copied = pump.Run(reader, batchSize);
     } catch (FdoException*) {
         reader->Close();
         throw;

@@ -1,0 +1,105 @@
+// The insert loop behind every feature copy: batched through bound
+// parameters when the destination offers them, row by row otherwise. The
+// property values of the insert and the list of pairs that take a value are
+// built once; per feature the loop only walks those lists and changes
+// values, so memory stays flat however many features flow (one batch at
+// most).
+#include "transfer/FeaturePump.h"
+
+#include <GeoxferApi/FDO_Api.h>
+
+namespace gxf {
+
+namespace {
+bool TakesValue(FdoPropertyType kind) {
+    return kind == FdoPropertyType_DataProperty || kind == FdoPropertyType_GeometricProperty;
+}
+}  // namespace
+
+FeaturePump::FeaturePump(FdoIInsert* insert, std::vector<PropertyPair> pairs, InsertProgress progress)
+    : m_insert(FDO_SAFE_ADDREF(insert)), m_pairs(std::move(pairs)), m_progress(std::move(progress)) {
+    FdoPtr<FdoPropertyValueCollection> values = m_insert->GetPropertyValues();
+    for (size_t i = 0; i < m_pairs.size(); i++) {
+        FdoPtr<FdoPropertyValue> value =
+            FdoPropertyValue::Create(static_cast<FdoString*>(m_pairs[i].destName), nullptr);
+        values->Add(value);
+        m_values.push_back(value);
+        if (TakesValue(m_pairs[i].destKind)) m_written.push_back(i);
+    }
+}
+
+long FeaturePump::Run(FdoIFeatureReader* reader, int batchSize) {
+    Report(0, false);
+    FdoPtr<FdoBatchParameterValueCollection> batch;
+    if (batchSize > 1) batch = m_insert->GetBatchParameterValues();
+    const long count = batch ? RunBatched(reader, batch, batchSize) : RunRowByRow(reader);
+    Report(count, true);
+    return count;
+}
+
+long FeaturePump::RunBatched(FdoIFeatureReader* reader, FdoBatchParameterValueCollection* batch, int batchSize) {
+    // Every property value of the insert, whatever its kind, reads its
+    // parameter; rows carry values for the pairs that take one.
+    for (size_t i = 0; i < m_pairs.size(); i++) {
+        FdoPtr<FdoParameter> parameter = FdoParameter::Create(m_pairs[i].destName);
+        m_values[i]->SetValue(parameter);
+    }
+    long total = 0;
+    int pending = 0;
+    while (reader->ReadNext()) {
+        FdoPtr<FdoParameterValueCollection> row = FdoParameterValueCollection::Create();
+        for (size_t i : m_written) {
+            const PropertyPair& pair = m_pairs[i];
+            FdoPtr<FdoLiteralValue> value = ValueOf(reader, pair);
+            FdoPtr<FdoParameterValue> parameterValue = FdoParameterValue::Create(pair.destName, value);
+            row->Add(parameterValue);
+        }
+        batch->Add(row);
+        if (++pending == batchSize) {
+            ExecuteInsert();
+            total += pending;
+            pending = 0;
+            batch->Clear();
+            Report(total, false);
+        }
+    }
+    if (pending > 0) {
+        ExecuteInsert();
+        total += pending;
+        batch->Clear();
+    }
+    return total;
+}
+
+long FeaturePump::RunRowByRow(FdoIFeatureReader* reader) {
+    long total = 0;
+    while (reader->ReadNext()) {
+        for (size_t i : m_written) {
+            FdoPtr<FdoLiteralValue> value = ValueOf(reader, m_pairs[i]);
+            m_values[i]->SetValue(static_cast<FdoValueExpression*>(value.p));
+        }
+        ExecuteInsert();
+        if (++total % kRowReportInterval == 0) Report(total, false);
+    }
+    return total;
+}
+
+FdoLiteralValue* FeaturePump::ValueOf(FdoIFeatureReader* reader, const PropertyPair& pair) {
+    if (pair.destKind == FdoPropertyType_DataProperty)
+        return c_FDO_Api::ReaderGetDataPropertyValue(reader, pair.sourceName, pair.sourceType, pair.destType);
+    // A feature without a shape is copied without one.
+    if (reader->IsNull(pair.sourceName)) return FdoGeometryValue::Create();
+    FdoPtr<FdoByteArray> fgf = reader->GetGeometry(static_cast<FdoString*>(pair.sourceName));
+    return FdoGeometryValue::Create(fgf);
+}
+
+void FeaturePump::ExecuteInsert() {
+    // The reader over the inserted rows is not needed.
+    FdoPtr<FdoIFeatureReader> inserted = m_insert->Execute();
+}
+
+void FeaturePump::Report(long inserted, bool done) const {
+    if (m_progress) m_progress(inserted, done);
+}
+
+}  // namespace gxf

@@ -1,0 +1,68 @@
+// The one insert loop of the engine: reads every feature a source reader
+// yields and inserts it through one insert command, writing each paired
+// source property into its destination property. The class copy and the
+// copy task both feed it; each works out its own pairs first, because they
+// pair by different rules. Internal to the engine.
+//
+// Values are converted once per feature (ReaderGetDataPropertyValue for data
+// properties, FGF bytes for geometry); a null geometry is inserted as a null
+// geometry instead of failing the copy. Destination properties of other
+// kinds (object, association, raster) are part of the insert but get no value.
+#pragma once
+
+#include <Fdo.h>
+
+#include <functional>
+#include <vector>
+
+namespace gxf {
+
+// One source property written into one destination property.
+struct PropertyPair {
+    FdoStringP sourceName;
+    FdoStringP destName;
+    FdoPropertyType destKind = FdoPropertyType_DataProperty;
+    // Used only when the destination is a data property.
+    FdoDataType sourceType = FdoDataType_Boolean;
+    FdoDataType destType = FdoDataType_Boolean;
+};
+
+// Told how many features are inserted so far: once before the first, after
+// every batch execution (every kRowReportInterval rows in row mode), and
+// with done set once at the end.
+using InsertProgress = std::function<void(long inserted, bool done)>;
+
+class FeaturePump {
+public:
+    // Row mode reports progress this often.
+    static constexpr long kRowReportInterval = 100;
+
+    // Adds one property value per pair, named after its destination
+    // property, to the insert's property values. An empty progress
+    // reports nothing.
+    FeaturePump(FdoIInsert* insert, std::vector<PropertyPair> pairs, InsertProgress progress = {});
+
+    // Inserts every feature of the reader; returns the number inserted.
+    // batchSize > 1 uses the insert's batch parameter values when it offers
+    // them, executing once per batchSize rows and once more for the rest;
+    // otherwise one execution per feature. The reader is left open; FDO
+    // errors propagate, and what was inserted before them stays.
+    long Run(FdoIFeatureReader* reader, int batchSize);
+
+private:
+    long RunBatched(FdoIFeatureReader* reader, FdoBatchParameterValueCollection* batch, int batchSize);
+    long RunRowByRow(FdoIFeatureReader* reader);
+    // The current feature's value for a data or geometric pair (new
+    // reference); null when conversion gave none.
+    static FdoLiteralValue* ValueOf(FdoIFeatureReader* reader, const PropertyPair& pair);
+    void ExecuteInsert();
+    void Report(long inserted, bool done) const;
+
+    FdoPtr<FdoIInsert> m_insert;
+    std::vector<PropertyPair> m_pairs;
+    std::vector<FdoPtr<FdoPropertyValue>> m_values;  // parallel to m_pairs
+    std::vector<size_t> m_written;                   // indexes of the pairs that take a value
+    InsertProgress m_progress;
+};
+
+}  // namespace gxf
