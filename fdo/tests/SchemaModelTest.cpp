@@ -305,6 +305,15 @@ TEST(SchemaGeometricProperty, MaskAndSpecificTypesFollowEachOther) {
     g->SetSpecificGeometryTypes(any, 1);
     EXPECT_EQ(g->GetGeometryTypes(), 7);
 
+    // Setting the mask again after narrowing to one specific type widens back.
+    const FdoGeometryType point[] = {FdoGeometryType_Point};
+    g->SetSpecificGeometryTypes(point, 1);
+    EXPECT_EQ(g->GetGeometryTypes(), FdoGeometricType_Point);
+    g->SetGeometryTypes(FdoGeometricType_Point);
+    g->GetSpecificGeometryTypes(n);
+    EXPECT_EQ(n, 2);
+    g->SetSpecificGeometryTypes(any, 1);
+
     const FdoGeometryType bad[] = {static_cast<FdoGeometryType>(9)};
     EXPECT_TRUE(Has(SchemaError([&] { g->SetSpecificGeometryTypes(bad, 1); }), L"Geom"));
     EXPECT_EQ(g->GetGeometryTypes(), 7);

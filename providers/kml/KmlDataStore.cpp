@@ -27,10 +27,7 @@ void CreateEmptyDocument(const std::string& path) {
 }
 
 KmlCreateDataStore::KmlCreateDataStore(FdoIConnection* connection)
-    : ogrcore::Command<FdoICreateDataStore>(connection, nullptr),
-      m_properties(FdoCommonDataStorePropDictionary::Create()) {
-    m_properties->AddProperty(kFileProperty, L"", FdoCommonProp_Required | FdoCommonProp_FileName);
-}
+    : DataStoreSettings(kFileProperty, FdoCommonProp_FileName, connection, nullptr) {}
 
 void KmlCreateDataStore::Execute() {
     m_properties->Validate();

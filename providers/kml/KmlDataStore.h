@@ -4,21 +4,17 @@
 
 #include <ogrcore/OgrCommand.h>
 
-#include <FdoCommon/FdoCommonConnPropDictionary.h>
+#include <ogrcore/OgrCommandSettings.h>
 
 namespace kml {
 
-class KmlCreateDataStore : public ogrcore::Command<FdoICreateDataStore> {
+class KmlCreateDataStore : public ogrcore::DataStoreSettings<ogrcore::Command<FdoICreateDataStore>> {
 public:
     static KmlCreateDataStore* Create(FdoIConnection* connection) { return new KmlCreateDataStore(connection); }
-    FdoIDataStorePropertyDictionary* GetDataStoreProperties() override { return FDO_SAFE_ADDREF(m_properties.p); }
     void Execute() override;
 
 protected:
     explicit KmlCreateDataStore(FdoIConnection* connection);
-
-private:
-    FdoPtr<FdoCommonDataStorePropDictionary> m_properties;
 };
 
 // Writes an empty KML document at path; throws FdoCommandException naming it.

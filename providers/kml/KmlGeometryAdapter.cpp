@@ -36,7 +36,8 @@ void KmlGeometryAdapter::AfterRead(OGRGeometryH geometry) {
     if (m_flatten) OGR_G_FlattenTo2D(geometry);
 }
 
-void KmlGeometryAdapter::BeforeWrite(OGRGeometryH geometry) {
+void KmlGeometryAdapter::BeforeWrite(ogrcore::GeometryPtr& written) {
+    OGRGeometryH geometry = written.get();
     if (m_transform) {
         ogrcore::ErrorTrap trap;
         if (OGR_G_Transform(geometry, m_transform) != OGRERR_NONE)

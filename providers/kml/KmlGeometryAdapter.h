@@ -21,7 +21,7 @@ public:
     static KmlGeometryAdapter* Create(OGRSpatialReferenceH sourceSrs, bool flattenOnRead);
 
     void AfterRead(OGRGeometryH geometry) override;
-    void BeforeWrite(OGRGeometryH geometry) override;
+    void BeforeWrite(ogrcore::GeometryPtr& geometry) override;
     bool Transforms() const { return m_transform != nullptr; }
 
 protected:

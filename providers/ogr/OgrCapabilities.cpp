@@ -4,6 +4,7 @@
 // a Real, which is how FDO values hold it too.
 #include "OgrCapabilities.h"
 
+#include <ogrcore/OgrCommonCapabilities.h>
 #include <ogrcore/OgrError.h>
 
 #include <gdal.h>
@@ -54,33 +55,15 @@ FdoISchemaCapabilities* SchemaCapabilities(const std::string& driver) {
 }
 
 FdoIConnectionCapabilities* ConnectionCapabilities(bool write) {
-    return FdoCommonConnectionCapabilities::Create({
-        .threadCapability = FdoThreadCapability_PerConnectionThreaded,
-        .spatialContextTypes = {FdoSpatialContextExtentType_Static, FdoSpatialContextExtentType_Dynamic},
-        .multipleSpatialContexts = true,
-        .write = write,
-        .flush = true,
-    });
+    return ogrcore::FileConnectionCapabilities(write);
 }
 
 FdoIFilterCapabilities* FilterCapabilities() {
-    return FdoCommonFilterCapabilities::Create({
-        .conditionTypes = {FdoConditionType_Comparison, FdoConditionType_Like, FdoConditionType_In,
-                           FdoConditionType_Null, FdoConditionType_Spatial, FdoConditionType_Distance},
-        .spatialOperations = {FdoSpatialOperations_Contains, FdoSpatialOperations_Crosses,
-                              FdoSpatialOperations_Disjoint, FdoSpatialOperations_Equals,
-                              FdoSpatialOperations_Intersects, FdoSpatialOperations_Overlaps,
-                              FdoSpatialOperations_Touches, FdoSpatialOperations_Within,
-                              FdoSpatialOperations_CoveredBy, FdoSpatialOperations_Inside,
-                              FdoSpatialOperations_EnvelopeIntersects},
-        .distanceOperations = {FdoDistanceOperations_Beyond, FdoDistanceOperations_Within},
-    });
+    return ogrcore::EvaluatorFilterCapabilities();
 }
 
 FdoIExpressionCapabilities* ExpressionCapabilities() {
-    return FdoCommonExpressionCapabilities::Create({
-        .expressionTypes = {FdoExpressionType_Basic, FdoExpressionType_Function, FdoExpressionType_Parameter},
-    });
+    return ogrcore::EvaluatorExpressionCapabilities();
 }
 
 FdoIGeometryCapabilities* GeometryCapabilities() {

@@ -6,10 +6,12 @@
 
 #include "OgrConnection.h"
 
+#include <ogrcore/OgrClassChange.h>
+
 namespace ogrprovider {
 
 OgrApplySchema::OgrApplySchema(OgrConnection* connection)
-    : ogrcore::Command<FdoIApplySchema>(connection, connection), m_ogr(connection) {}
+    : ApplySchemaSettings(connection, connection), m_ogr(connection) {}
 
 void OgrApplySchema::SetPhysicalMapping(FdoPhysicalSchemaMapping* value) {
     if (value)
@@ -29,17 +31,12 @@ void OgrApplySchema::Execute() {
     for (FdoInt32 i = 0; i < classes->GetCount(); i++) {
         FdoPtr<FdoClassDefinition> cls = classes->GetItem(i);
         FdoPtr<ogrcore::ClassMap> existing = m_ogr->FindClass(cls->GetName());
-        FdoSchemaElementState state = cls->GetElementState();
-        if (m_ignoreStates || state == FdoSchemaElementState_Modified) {
-            if (!existing) creates.push_back(cls);
-        } else if (state == FdoSchemaElementState_Added) {
-            if (existing)
-                throw FdoSchemaException::Create(FdoStringP::Format(L"Class '%ls' already exists in '%ls'.",
-                                                                    cls->GetName(), static_cast<FdoString*>(m_ogr->DataSourceText())));
-            creates.push_back(cls);
-        } else if (state == FdoSchemaElementState_Deleted && existing) {
-            deletes.push_back(cls->GetName());
-        }
+        ogrcore::ClassChange change = ogrcore::ClassChangeFor(cls->GetElementState(), existing, m_ignoreStates);
+        if (change == ogrcore::ClassChange::Conflict)
+            throw FdoSchemaException::Create(FdoStringP::Format(L"Class '%ls' already exists in '%ls'.",
+                                                                cls->GetName(), static_cast<FdoString*>(m_ogr->DataSourceText())));
+        if (change == ogrcore::ClassChange::Create) creates.push_back(cls);
+        if (change == ogrcore::ClassChange::Remove) deletes.push_back(cls->GetName());
     }
     for (auto& cls : creates) {
         if (cls->GetClassType() != FdoClassType_FeatureClass && cls->GetClassType() != FdoClassType_Class)
@@ -57,27 +54,26 @@ void OgrApplySchema::Execute() {
 }
 
 OgrCreateSpatialContext::OgrCreateSpatialContext(OgrConnection* connection)
-    : ogrcore::Command<FdoICreateSpatialContext>(connection, connection), m_ogr(connection) {}
+    : CreateSpatialContextSettings(0.001, connection, connection), m_ogr(connection) {}
 
 void OgrCreateSpatialContext::Execute() {
     m_ogr->CheckOpen();
-    if (m_name.IsEmpty()) throw FdoCommandException::Create(L"A spatial context needs a name.");
-    if (!m_updateExisting && m_ogr->FindContext(m_name))
+    FdoXmlSpatialContext sc = Settings();
+    if (sc.name.IsEmpty()) throw FdoCommandException::Create(L"A spatial context needs a name.");
+    if (!m_updateExisting && m_ogr->FindContext(sc.name))
         throw FdoCommandException::Create(FdoStringP::Format(
-            L"The spatial context '%ls' already exists in '%ls'.", static_cast<FdoString*>(m_name),
+            L"The spatial context '%ls' already exists in '%ls'.", static_cast<FdoString*>(sc.name),
             static_cast<FdoString*>(m_ogr->DataSourceText())));
     ogrcore::SpatialContextInfo info;
-    info.name = m_name;
-    info.description = m_description;
-    info.coordinateSystem = m_coordinateSystem;
-    info.wkt = m_wkt;
-    info.extentType = m_extentType;
-    info.xyTolerance = m_xyTolerance;
-    info.zTolerance = m_zTolerance;
-    FdoFgfBounds bounds;
-    if (m_extent && m_extent->GetCount() > 0) bounds = FdoFgfBounds::Compute(m_extent->GetData(), m_extent->GetCount());
-    if (!bounds.IsEmpty()) {
-        info.minX = bounds.minX, info.minY = bounds.minY, info.maxX = bounds.maxX, info.maxY = bounds.maxY;
+    info.name = sc.name;
+    info.description = sc.description;
+    info.coordinateSystem = sc.coordinateSystem;
+    info.wkt = sc.coordinateSystemWkt;
+    info.extentType = sc.extentType;
+    info.xyTolerance = sc.xyTolerance;
+    info.zTolerance = sc.zTolerance;
+    if (sc.hasExtent) {
+        info.minX = sc.minX, info.minY = sc.minY, info.maxX = sc.maxX, info.maxY = sc.maxY;
     } else {
         info.minX = info.minY = -10000000;
         info.maxX = info.maxY = 10000000;

@@ -6,6 +6,7 @@
 // through the provider interface, so a raw pointer to it is safe.
 #pragma once
 
+#include <ogrcore/OgrCommandSettings.h>
 #include <ogrcore/OgrStore.h>
 
 namespace ogrcore {
@@ -37,30 +38,17 @@ protected:
 };
 
 template <class I>
-class FeatureCommand : public Command<I> {
-public:
-    FdoIdentifier* GetFeatureClassName() override { return FDO_SAFE_ADDREF(m_className.p); }
-    void SetFeatureClassName(FdoIdentifier* value) override { m_className = FDO_SAFE_ADDREF(value); }
-    void SetFeatureClassName(FdoString* value) override {
-        m_className = value ? FdoIdentifier::Create(value) : nullptr;
-    }
-    FdoFilter* GetFilter() override { return FDO_SAFE_ADDREF(m_filter.p); }
-    void SetFilter(FdoFilter* value) override { m_filter = FDO_SAFE_ADDREF(value); }
-    void SetFilter(FdoString* text) override { m_filter = text && *text ? FdoFilter::Parse(text) : nullptr; }
-
+class FeatureCommand : public FeatureSettings<Command<I>> {
 protected:
-    using Command<I>::Command;
+    using FeatureSettings<Command<I>>::FeatureSettings;
 
     // The class map of the named class; throws when no class was named.
     ClassMap* Target() {
         this->m_store->CheckOpen();
-        if (!m_className)
+        if (!this->m_className)
             throw FdoCommandException::Create(L"The command has no feature class name.");
-        return this->m_store->GetClassMap(m_className);
+        return this->m_store->GetClassMap(this->m_className);
     }
-
-    FdoPtr<FdoIdentifier> m_className;
-    FdoPtr<FdoFilter> m_filter;
 };
 
 }  // namespace ogrcore

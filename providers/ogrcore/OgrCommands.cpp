@@ -39,10 +39,6 @@ FdoFeatureSchema* FindSchema(FdoFeatureSchemaCollection* schemas, FdoString* nam
 
 // ------------------------------------------------------------------ Select
 
-Select::Select(FdoIConnection* connection, Store* store)
-    : FeatureCommand<FdoISelect>(connection, store), m_properties(FdoIdentifierCollection::Create()),
-      m_ordering(FdoIdentifierCollection::Create()) {}
-
 void Select::SetLockType(FdoLockType value) {
     if (value != FdoLockType_None) throw FdoCommandException::Create(L"Locking is not supported by this provider.");
 }
@@ -55,10 +51,6 @@ FdoIFeatureReader* Select::Execute() {
 }
 
 // -------------------------------------------------------- SelectAggregates
-
-SelectAggregates::SelectAggregates(FdoIConnection* connection, Store* store)
-    : FeatureCommand<FdoISelectAggregates>(connection, store), m_properties(FdoIdentifierCollection::Create()),
-      m_ordering(FdoIdentifierCollection::Create()), m_grouping(FdoIdentifierCollection::Create()) {}
 
 FdoIDataReader* SelectAggregates::Execute() {
     FdoPtr<ClassMap> map = Target();
@@ -167,10 +159,6 @@ FdoIDataReader* SelectAggregates::Execute() {
 
 // ------------------------------------------------------------------ Insert
 
-Insert::Insert(FdoIConnection* connection, Store* store)
-    : Command<FdoIInsert>(connection, store), m_values(FdoPropertyValueCollection::Create()),
-      m_batch(FdoBatchParameterValueCollection::Create()) {}
-
 FdoIFeatureReader* Insert::Execute() {
     m_store->CheckOpen();
     if (!m_className) throw FdoCommandException::Create(L"The command has no feature class name.");
@@ -195,9 +183,6 @@ FdoIFeatureReader* Insert::Execute() {
 }
 
 // ------------------------------------------------------------ Update, Delete
-
-Update::Update(FdoIConnection* connection, Store* store)
-    : FeatureCommand<FdoIUpdate>(connection, store), m_values(FdoPropertyValueCollection::Create()) {}
 
 FdoInt32 Update::Execute() {
     FdoPtr<ClassMap> map = Target();

@@ -124,7 +124,7 @@ void FeatureWriter::Apply(OGRLayerH layer, OGRFeatureH feature, FdoPropertyValue
                 continue;
             }
             GeometryPtr geometry = GeometryFromFgf(fgf->GetData(), fgf->GetCount(), m_wkb);
-            if (GeometryAdapter* adapter = m_map->Adapter()) adapter->BeforeWrite(geometry.get());
+            if (GeometryAdapter* adapter = m_map->Adapter()) adapter->BeforeWrite(geometry);
             OGR_F_SetGeomFieldDirectly(feature, b.field, geometry.release());
             continue;
         }

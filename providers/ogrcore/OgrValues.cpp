@@ -43,6 +43,47 @@ FdoString* DataTypeName(FdoDataType type) {
     return i >= 0 && i < 12 ? names[i] : L"Unknown";
 }
 
+FdoString* GeometryTypeName(FdoGeometryType type) {
+    switch (type) {
+        case FdoGeometryType_None: return L"None";
+        case FdoGeometryType_Point: return L"Point";
+        case FdoGeometryType_LineString: return L"LineString";
+        case FdoGeometryType_Polygon: return L"Polygon";
+        case FdoGeometryType_MultiPoint: return L"MultiPoint";
+        case FdoGeometryType_MultiLineString: return L"MultiLineString";
+        case FdoGeometryType_MultiPolygon: return L"MultiPolygon";
+        case FdoGeometryType_MultiGeometry: return L"MultiGeometry";
+        case FdoGeometryType_CurveString: return L"CurveString";
+        case FdoGeometryType_CurvePolygon: return L"CurvePolygon";
+        case FdoGeometryType_MultiCurveString: return L"MultiCurveString";
+        case FdoGeometryType_MultiCurvePolygon: return L"MultiCurvePolygon";
+    }
+    return L"Unknown";
+}
+
+OGRwkbGeometryType LayerGeometryType(FdoGeometricPropertyDefinition* geometry, bool allKinds) {
+    FdoInt32 count = 0;
+    FdoGeometryType* types = geometry->GetSpecificGeometryTypes(count);
+    OGRwkbGeometryType type = wkbUnknown;
+    if (count == 1) {
+        switch (types[0]) {
+            case FdoGeometryType_Point: type = wkbPoint; break;
+            case FdoGeometryType_LineString: type = wkbLineString; break;
+            case FdoGeometryType_Polygon: type = wkbPolygon; break;
+            case FdoGeometryType_MultiPoint: type = wkbMultiPoint; break;
+            case FdoGeometryType_MultiLineString: type = wkbMultiLineString; break;
+            case FdoGeometryType_MultiPolygon: type = wkbMultiPolygon; break;
+            case FdoGeometryType_MultiGeometry: type = allKinds ? wkbGeometryCollection : wkbUnknown; break;
+            case FdoGeometryType_CurveString: type = allKinds ? wkbCompoundCurve : wkbUnknown; break;
+            case FdoGeometryType_CurvePolygon: type = allKinds ? wkbCurvePolygon : wkbUnknown; break;
+            case FdoGeometryType_MultiCurveString: type = allKinds ? wkbMultiCurve : wkbUnknown; break;
+            case FdoGeometryType_MultiCurvePolygon: type = allKinds ? wkbMultiSurface : wkbUnknown; break;
+            default: break;
+        }
+    }
+    return OGR_GT_SetModifier(type, geometry->GetHasElevation(), geometry->GetHasMeasure());
+}
+
 int LogicalFromText(const char* text) {
     if (!text) return -1;
     switch (text[0]) {

@@ -45,5 +45,15 @@ FDO_API void WriteDataValue(OGRFeatureH feature, const PropertyBinding& binding,
 
 // "Int32", "String", ... as FDO names its data types.
 FDO_API FdoString* DataTypeName(FdoDataType type);
+// "Point", "MultiCurvePolygon", ... as FDO names its geometry types.
+FDO_API FdoString* GeometryTypeName(FdoGeometryType type);
+
+// The OGR geometry type of a layer for a geometric property: the one type
+// its specific geometry types name, or wkbUnknown when they name several,
+// with Z and M as the property says. allKinds: MultiGeometry and the curve
+// kinds map too (to GeometryCollection, CompoundCurve, CurvePolygon,
+// MultiCurve, MultiSurface); otherwise only the point, line and polygon
+// kinds do, and the others give wkbUnknown.
+FDO_API OGRwkbGeometryType LayerGeometryType(FdoGeometricPropertyDefinition* geometry, bool allKinds);
 
 }  // namespace ogrcore

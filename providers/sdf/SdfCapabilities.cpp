@@ -4,6 +4,7 @@
 #include "SdfConnection.h"
 
 #include <FdoCommon/FdoCommonCapabilities.h>
+#include <ogrcore/OgrCommonCapabilities.h>
 
 namespace sdf {
 
@@ -41,33 +42,15 @@ FdoISchemaCapabilities* SdfConnection::GetSchemaCapabilities() {
 }
 
 FdoIConnectionCapabilities* SdfConnection::GetConnectionCapabilities() {
-    return FdoCommonConnectionCapabilities::Create({
-        .threadCapability = FdoThreadCapability_PerConnectionThreaded,
-        .spatialContextTypes = {FdoSpatialContextExtentType_Static, FdoSpatialContextExtentType_Dynamic},
-        .multipleSpatialContexts = true,
-        .write = !m_store || !m_store->IsReadOnly(),
-        .flush = true,
-    });
+    return ogrcore::FileConnectionCapabilities(!m_store || !m_store->IsReadOnly());
 }
 
 FdoIFilterCapabilities* SdfConnection::GetFilterCapabilities() {
-    return FdoCommonFilterCapabilities::Create({
-        .conditionTypes = {FdoConditionType_Comparison, FdoConditionType_Like, FdoConditionType_In,
-                           FdoConditionType_Null, FdoConditionType_Spatial, FdoConditionType_Distance},
-        .spatialOperations = {FdoSpatialOperations_Contains, FdoSpatialOperations_Crosses,
-                              FdoSpatialOperations_Disjoint, FdoSpatialOperations_Equals,
-                              FdoSpatialOperations_Intersects, FdoSpatialOperations_Overlaps,
-                              FdoSpatialOperations_Touches, FdoSpatialOperations_Within,
-                              FdoSpatialOperations_CoveredBy, FdoSpatialOperations_Inside,
-                              FdoSpatialOperations_EnvelopeIntersects},
-        .distanceOperations = {FdoDistanceOperations_Beyond, FdoDistanceOperations_Within},
-    });
+    return ogrcore::EvaluatorFilterCapabilities();
 }
 
 FdoIExpressionCapabilities* SdfConnection::GetExpressionCapabilities() {
-    return FdoCommonExpressionCapabilities::Create({
-        .expressionTypes = {FdoExpressionType_Basic, FdoExpressionType_Function, FdoExpressionType_Parameter},
-    });
+    return ogrcore::EvaluatorExpressionCapabilities();
 }
 
 FdoIRasterCapabilities* SdfConnection::GetRasterCapabilities() { return FdoCommonRasterCapabilities::Create(); }

@@ -4,6 +4,8 @@
 #include "SdfMetadataTables.h"
 #include "SdfTypeMap.h"
 
+#include <ogrcore/OgrValues.h>
+
 #include <algorithm>
 #include <cwctype>
 
@@ -98,7 +100,7 @@ SdfClassLayout SdfClassLayout::Of(FdoClassDefinition* cls, const std::vector<Fdo
                     throw FdoAutogenerationException::Create(FdoStringP::Format(
                         L"The SDF provider can only autogenerate Int32 property values (property '%ls' of "
                         L"class '%ls' is %ls).",
-                        name, className, SdfTypeMap::Name(d->GetDataType())));
+                        name, className, ogrcore::DataTypeName(d->GetDataType())));
                 break;
             }
             case FdoPropertyType_GeometricProperty: {
@@ -135,7 +137,7 @@ SdfClassLayout SdfClassLayout::Of(FdoClassDefinition* cls, const std::vector<Fdo
         if (id->GetDataType() == FdoDataType_BLOB || id->GetDataType() == FdoDataType_CLOB)
             Fail(FdoStringP::Format(L"Identity property '%ls' of class '%ls' is a %ls; BLOB and CLOB "
                                     L"properties cannot identify features.",
-                                    id->GetName(), className, SdfTypeMap::Name(id->GetDataType())));
+                                    id->GetName(), className, ogrcore::DataTypeName(id->GetDataType())));
         layout.identity.push_back(id->GetName());
     }
     if (identity->GetCount() == 1) {

@@ -7,6 +7,7 @@
 #include "SdfConnection.h"
 
 #include <Fdo.h>
+#include <ogrcore/OgrCommandSettings.h>
 
 namespace sdf {
 
@@ -32,22 +33,6 @@ protected:
 };
 
 template <class Interface>
-class SdfFeatureCommand : public SdfCommand<Interface> {
-public:
-    FdoIdentifier* GetFeatureClassName() override { return FDO_SAFE_ADDREF(m_className.p); }
-    void SetFeatureClassName(FdoIdentifier* value) override { m_className = FDO_SAFE_ADDREF(value); }
-    void SetFeatureClassName(FdoString* value) override {
-        m_className = value ? FdoIdentifier::Create(value) : nullptr;
-    }
-    FdoFilter* GetFilter() override { return FDO_SAFE_ADDREF(m_filter.p); }
-    void SetFilter(FdoFilter* value) override { m_filter = FDO_SAFE_ADDREF(value); }
-    void SetFilter(FdoString* text) override { m_filter = text && *text ? FdoFilter::Parse(text) : nullptr; }
-
-protected:
-    using SdfCommand<Interface>::SdfCommand;
-
-    FdoPtr<FdoIdentifier> m_className;
-    FdoPtr<FdoFilter> m_filter;
-};
+using SdfFeatureCommand = ogrcore::FeatureSettings<SdfCommand<Interface>>;
 
 }  // namespace sdf

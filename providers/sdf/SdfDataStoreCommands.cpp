@@ -5,12 +5,6 @@ namespace sdf {
 
 namespace {
 
-FdoCommonDataStorePropDictionary* FileProperties() {
-    FdoCommonDataStorePropDictionary* d = FdoCommonDataStorePropDictionary::Create();
-    d->AddProperty(L"File", L"", FdoCommonProp_Required | FdoCommonProp_FileName);
-    return d;
-}
-
 void CheckClosed(SdfConnection* connection, FdoString* what) {
     if (connection->GetConnectionState() != FdoConnectionState_Closed)
         throw FdoCommandException::Create(
@@ -19,15 +13,11 @@ void CheckClosed(SdfConnection* connection, FdoString* what) {
 
 }  // namespace
 
-SdfCreateDataStore::SdfCreateDataStore(SdfConnection* c) : SdfCommand(c), m_properties(FileProperties()) {}
-
 void SdfCreateDataStore::Execute() {
     CheckClosed(m_connection, L"create");
     m_properties->Validate();
     SdfStore::CreateFile(m_properties->GetProperty(L"File"));
 }
-
-SdfDestroyDataStore::SdfDestroyDataStore(SdfConnection* c) : SdfCommand(c), m_properties(FileProperties()) {}
 
 void SdfDestroyDataStore::Execute() {
     CheckClosed(m_connection, L"destroy");

@@ -6,34 +6,26 @@
 
 #include "SdfCommand.h"
 
-#include <FdoCommon/FdoCommonConnPropDictionary.h>
+#include <ogrcore/OgrCommandSettings.h>
 
 namespace sdf {
 
-class SdfCreateDataStore : public SdfCommand<FdoICreateDataStore> {
+class SdfCreateDataStore : public ogrcore::DataStoreSettings<SdfCommand<FdoICreateDataStore>> {
 public:
     static SdfCreateDataStore* Create(SdfConnection* c) { return new SdfCreateDataStore(c); }
-    FdoIDataStorePropertyDictionary* GetDataStoreProperties() override { return FDO_SAFE_ADDREF(m_properties.p); }
     void Execute() override;
 
 protected:
-    explicit SdfCreateDataStore(SdfConnection* c);
-
-private:
-    FdoPtr<FdoCommonDataStorePropDictionary> m_properties;
+    explicit SdfCreateDataStore(SdfConnection* c) : DataStoreSettings(L"File", FdoCommonProp_FileName, c) {}
 };
 
-class SdfDestroyDataStore : public SdfCommand<FdoIDestroyDataStore> {
+class SdfDestroyDataStore : public ogrcore::DataStoreSettings<SdfCommand<FdoIDestroyDataStore>> {
 public:
     static SdfDestroyDataStore* Create(SdfConnection* c) { return new SdfDestroyDataStore(c); }
-    FdoIDataStorePropertyDictionary* GetDataStoreProperties() override { return FDO_SAFE_ADDREF(m_properties.p); }
     void Execute() override;
 
 protected:
-    explicit SdfDestroyDataStore(SdfConnection* c);
-
-private:
-    FdoPtr<FdoCommonDataStorePropDictionary> m_properties;
+    explicit SdfDestroyDataStore(SdfConnection* c) : DataStoreSettings(L"File", FdoCommonProp_FileName, c) {}
 };
 
 }  // namespace sdf

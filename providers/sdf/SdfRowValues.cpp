@@ -2,7 +2,8 @@
 #include "SdfRowValues.h"
 
 #include "SdfDateTimeText.h"
-#include "SdfTypeMap.h"
+
+#include <ogrcore/OgrValues.h>
 
 #include <algorithm>
 #include <cstring>
@@ -51,7 +52,7 @@ FdoLiteralValue* Stored(SdfClassBinding* b, FdoPropertyDefinition* p, FdoLiteral
             FdoGeometryType* allowed = static_cast<FdoGeometricPropertyDefinition*>(p)->GetSpecificGeometryTypes(n);
             if (n > 0 && std::find(allowed, allowed + n, static_cast<FdoGeometryType>(type)) == allowed + n)
                 Fail(FdoStringP::Format(L"Geometric property '%ls' of class '%ls' does not allow %ls geometries.",
-                                        name, b->ClassName(), SdfTypeMap::Name(static_cast<FdoGeometryType>(type))));
+                                        name, b->ClassName(), ogrcore::GeometryTypeName(static_cast<FdoGeometryType>(type))));
         }
         return FDO_SAFE_ADDREF(v);
     }

@@ -6,23 +6,17 @@
 
 #include "SdfCommand.h"
 
+#include <ogrcore/OgrCommandSettings.h>
+
 namespace sdf {
 
-class SdfDescribeSchema : public SdfCommand<FdoIDescribeSchema> {
+class SdfDescribeSchema : public ogrcore::DescribeSchemaSettings<SdfCommand<FdoIDescribeSchema>> {
 public:
     static SdfDescribeSchema* Create(SdfConnection* c) { return new SdfDescribeSchema(c); }
-    FdoString* GetSchemaName() override { return m_schemaName; }
-    void SetSchemaName(FdoString* value) override { m_schemaName = value; }
-    FdoStringCollection* GetClassNames() override { return FDO_SAFE_ADDREF(m_classNames.p); }
-    void SetClassNames(FdoStringCollection* value) override { m_classNames = FDO_SAFE_ADDREF(value); }
     FdoFeatureSchemaCollection* Execute() override;
 
 protected:
-    using SdfCommand::SdfCommand;
-
-private:
-    FdoStringP m_schemaName;
-    FdoPtr<FdoStringCollection> m_classNames;
+    using DescribeSchemaSettings::DescribeSchemaSettings;
 };
 
 class SdfGetSchemaNames : public SdfCommand<FdoIGetSchemaNames> {
@@ -34,37 +28,23 @@ protected:
     using SdfCommand::SdfCommand;
 };
 
-class SdfGetClassNames : public SdfCommand<FdoIGetClassNames> {
+class SdfGetClassNames : public ogrcore::GetClassNamesSettings<SdfCommand<FdoIGetClassNames>> {
 public:
     static SdfGetClassNames* Create(SdfConnection* c) { return new SdfGetClassNames(c); }
-    FdoString* GetSchemaName() override { return m_schemaName; }
-    void SetSchemaName(FdoString* value) override { m_schemaName = value; }
     FdoStringCollection* Execute() override;
 
 protected:
-    using SdfCommand::SdfCommand;
-
-private:
-    FdoStringP m_schemaName;
+    using GetClassNamesSettings::GetClassNamesSettings;
 };
 
-class SdfApplySchema : public SdfCommand<FdoIApplySchema> {
+class SdfApplySchema : public ogrcore::ApplySchemaSettings<SdfCommand<FdoIApplySchema>> {
 public:
     static SdfApplySchema* Create(SdfConnection* c) { return new SdfApplySchema(c); }
-    FdoFeatureSchema* GetFeatureSchema() override { return FDO_SAFE_ADDREF(m_schema.p); }
-    void SetFeatureSchema(FdoFeatureSchema* value) override { m_schema = FDO_SAFE_ADDREF(value); }
-    FdoPhysicalSchemaMapping* GetPhysicalMapping() override { return nullptr; }
     void SetPhysicalMapping(FdoPhysicalSchemaMapping* /*value*/) override {}
-    bool GetIgnoreStates() override { return m_ignoreStates; }
-    void SetIgnoreStates(bool value) override { m_ignoreStates = value; }
     void Execute() override;
 
 protected:
-    using SdfCommand::SdfCommand;
-
-private:
-    FdoPtr<FdoFeatureSchema> m_schema;
-    bool m_ignoreStates = false;
+    using ApplySchemaSettings::ApplySchemaSettings;
 };
 
 }  // namespace sdf

@@ -34,7 +34,10 @@ struct SdfSchemaPlan {
 
 struct SdfSchemaMerge {
     // stored may be null (a file without schema). contexts: the file's
-    // spatial context names. Throws FdoSchemaException; changes nothing.
+    // spatial context names. An unnamed applied schema merges its classes
+    // into the stored one, leaving its name and description; on a file
+    // without schema it stores nothing when it has no classes and is
+    // refused when it has some. Throws FdoSchemaException; changes nothing.
     static SdfSchemaPlan Plan(FdoFeatureSchema* stored, FdoFeatureSchema* applied, bool ignoreStates,
                               const std::vector<FdoStringP>& contexts);
 };

@@ -113,19 +113,8 @@ FdoISpatialContextReader* SdfGetSpatialContexts::Execute() {
 void SdfCreateSpatialContext::Execute() {
     SdfStore& store = m_connection->Store();
     store.CheckWritable();
-    if (m_sc.name.IsEmpty()) throw FdoCommandException::Create(L"A spatial context needs a name.");
-    FdoXmlSpatialContext sc = m_sc;
-    sc.hasExtent = false;
-    if (m_extent && m_extent->GetCount() > 0) {
-        FdoFgfBounds bounds = FdoFgfBounds::Compute(m_extent->GetData(), m_extent->GetCount());
-        if (!bounds.IsEmpty()) {
-            sc.hasExtent = true;
-            sc.minX = bounds.minX;
-            sc.minY = bounds.minY;
-            sc.maxX = bounds.maxX;
-            sc.maxY = bounds.maxY;
-        }
-    }
+    FdoXmlSpatialContext sc = Settings();
+    if (sc.name.IsEmpty()) throw FdoCommandException::Create(L"A spatial context needs a name.");
     bool exists = false;
     for (auto& known : m_connection->SpatialContexts()) exists = exists || known.name == sc.name;
     if (exists && !m_updateExisting)

@@ -30,9 +30,6 @@ struct SdfColumnType {
 struct SdfTypeMap {
     static SdfColumnType Column(FdoDataPropertyDefinition* property);
     static OGRwkbGeometryType Geometry(FdoGeometricPropertyDefinition* property);
-    // "Int32", "DateTime", ... for messages.
-    static FdoString* Name(FdoDataType type);
-    static FdoString* Name(FdoGeometryType type);
 };
 
 }  // namespace sdf

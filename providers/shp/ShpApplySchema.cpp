@@ -5,7 +5,9 @@
 // .prj with the exact WKT of the spatial context.
 #include "ShpCommands.h"
 
+#include <ogrcore/OgrClassChange.h>
 #include <ogrcore/OgrError.h>
+#include <ogrcore/OgrValues.h>
 
 #include "ShpClassBuilder.h"
 #include "ShpConnection.h"
@@ -28,29 +30,13 @@ struct Layout {
     std::vector<DbfField> fields;
     std::vector<Alias> aliases;
     bool hasGeometry = false;
+    bool hasMeasure = false;
     std::string shapeTypeOption;
     FdoStringP context;
     std::string wkt;
 };
 
 [[noreturn]] void Refuse(const FdoStringP& message) { throw FdoSchemaException::Create(message); }
-
-FdoString* GeometryTypeName(FdoGeometryType t) {
-    switch (t) {
-        case FdoGeometryType_Point: return L"Point";
-        case FdoGeometryType_LineString: return L"LineString";
-        case FdoGeometryType_Polygon: return L"Polygon";
-        case FdoGeometryType_MultiPoint: return L"MultiPoint";
-        case FdoGeometryType_MultiLineString: return L"MultiLineString";
-        case FdoGeometryType_MultiPolygon: return L"MultiPolygon";
-        case FdoGeometryType_MultiGeometry: return L"MultiGeometry";
-        case FdoGeometryType_CurveString: return L"CurveString";
-        case FdoGeometryType_CurvePolygon: return L"CurvePolygon";
-        case FdoGeometryType_MultiCurveString: return L"MultiCurveString";
-        case FdoGeometryType_MultiCurvePolygon: return L"MultiCurvePolygon";
-        default: return L"None";
-    }
-}
 
 // The SHPT base name for an accepted set of geometry types, "" when refused.
 std::string ShapeKind(const std::set<FdoGeometryType>& types) {
@@ -121,12 +107,10 @@ DbfField FieldFor(FdoDataPropertyDefinition* p, FdoString* className) {
             f.width = precision > 0 ? precision : 20;
             if (f.decimals > 0 && f.width < f.decimals + 2) f.width = f.decimals + 2;
             break;
-        default: {
-            static FdoString* const names[] = {L"Boolean", L"Byte", L"DateTime", L"Decimal", L"Double", L"Int16",
-                                               L"Int32", L"Int64", L"Single", L"String", L"BLOB", L"CLOB"};
+        default:
             (void)className;
-            Refuse(FdoStringP::Format(L"The '%ls' data type is not supported by Shp.", names[p->GetDataType()]));
-        }
+            Refuse(FdoStringP::Format(L"The '%ls' data type is not supported by Shp.",
+                                      ogrcore::DataTypeName(p->GetDataType())));
     }
     f.width = std::min(f.width, 255);
     f.decimals = std::min(f.decimals, 255);
@@ -195,11 +179,12 @@ Layout Plan(ShpConnection* conn, FdoClassDefinition* cls) {
             std::string kind = ShapeKind(types);
             if (kind.empty()) {
                 FdoStringP names;
-                for (FdoGeometryType t : types) names += (names.IsEmpty() ? L"" : L", ") + FdoStringP(GeometryTypeName(t));
+                for (FdoGeometryType t : types) names += (names.IsEmpty() ? L"" : L", ") + FdoStringP(ogrcore::GeometryTypeName(t));
                 Refuse(FdoStringP::Format(L"The '%ls' geometry type (or combination of types) is not supported.",
                                           static_cast<FdoString*>(names)));
             }
             layout.hasGeometry = true;
+            layout.hasMeasure = g->GetHasMeasure();
             layout.shapeTypeOption = kind + (g->GetHasElevation() ? (g->GetHasMeasure() ? "ZM" : "Z")
                                              : g->GetHasMeasure() ? "M" : "");
             if (wcscmp(g->GetName(), kGeometryName) != 0) layout.aliases.push_back({g->GetName(), kGeometryName});
@@ -222,6 +207,17 @@ Layout Plan(ShpConnection* conn, FdoClassDefinition* cls) {
     if (!layout.hasGeometry) layout.shapeTypeOption = "POINT";
     layout.shp = FileFor(conn, className);
     return layout;
+}
+
+// A Z file without records cannot say whether it carries measures (GDAL
+// reads it as measured), so the new class keeps what the schema asked for.
+void KeepMeasure(ogrcore::ClassMap* map, bool hasMeasure) {
+    FdoPtr<FdoClassDefinition> cls = map->GetClass();
+    FdoPtr<FdoGeometricPropertyDefinition> g = static_cast<FdoFeatureClass*>(cls.p)->GetGeometryProperty();
+    if (!g || g->GetHasMeasure() == hasMeasure) return;
+    g->SetHasMeasure(hasMeasure);
+    FdoPtr<FdoFeatureSchema> schema = cls->GetFeatureSchema();
+    if (schema) schema->AcceptChanges();
 }
 
 void RemoveFiles(const fs::path& shp) {
@@ -265,7 +261,7 @@ void Write(const Layout& layout) {
 ShpApplySchema* ShpApplySchema::Create(ShpConnection* connection) { return new ShpApplySchema(connection); }
 
 ShpApplySchema::ShpApplySchema(ShpConnection* connection)
-    : ogrcore::Command<FdoIApplySchema>(connection, connection), m_shp(connection) {}
+    : ApplySchemaSettings(connection, connection), m_shp(connection) {}
 
 void ShpApplySchema::SetPhysicalMapping(FdoPhysicalSchemaMapping* value) {
     if (value) throw FdoCommandException::Create(L"Schema mappings are not supported by OSGeo.SHP.");
@@ -286,20 +282,11 @@ void ShpApplySchema::Execute() {
     for (FdoInt32 i = 0; i < classes->GetCount(); i++) {
         FdoPtr<FdoClassDefinition> cls = classes->GetItem(i);
         FdoPtr<ogrcore::ClassMap> existing = m_shp->FindClass(cls->GetName());
-        FdoSchemaElementState state = cls->GetElementState();
-        bool create = false, remove = false;
-        if (m_ignoreStates) {
-            create = !existing;
-        } else if (state == FdoSchemaElementState_Added) {
-            if (existing)
-                throw FdoSchemaException::Create(
-                    FdoStringP::Format(L"Class '%ls' already exists in schema '%ls'.", cls->GetName(), kSchemaName));
-            create = true;
-        } else if (state == FdoSchemaElementState_Modified) {
-            create = !existing;
-        } else if (state == FdoSchemaElementState_Deleted) {
-            remove = existing != nullptr;
-        }
+        ogrcore::ClassChange change = ogrcore::ClassChangeFor(cls->GetElementState(), existing, m_ignoreStates);
+        if (change == ogrcore::ClassChange::Conflict)
+            throw FdoSchemaException::Create(
+                FdoStringP::Format(L"Class '%ls' already exists in schema '%ls'.", cls->GetName(), kSchemaName));
+        bool create = change == ogrcore::ClassChange::Create, remove = change == ogrcore::ClassChange::Remove;
         if ((create || remove) && !folderChecked) {
             if (!IsWritable(m_shp->Folder()))
                 throw FdoCommandException::Create(FdoStringP::Format(
@@ -329,6 +316,7 @@ void ShpApplySchema::Execute() {
         }
         FdoPtr<ogrcore::ClassMap> map = m_shp->FindClass(layout.className);
         for (const auto& a : layout.aliases) map->AddAlias(a.schemaName, a.fileName);
+        if (layout.hasGeometry) KeepMeasure(map, layout.hasMeasure);
     }
     m_schema->AcceptChanges();
 }
@@ -340,21 +328,14 @@ ShpCreateSpatialContext* ShpCreateSpatialContext::Create(ShpConnection* connecti
 }
 
 ShpCreateSpatialContext::ShpCreateSpatialContext(ShpConnection* connection)
-    : ogrcore::Command<FdoICreateSpatialContext>(connection, connection), m_shp(connection) {}
+    : CreateSpatialContextSettings(0.001, connection, connection), m_shp(connection) {}
 
 void ShpCreateSpatialContext::Execute() {
     m_shp->CheckOpen();
-    double extent[4];
-    bool hasExtent = false;
-    if (m_extent && m_extent->GetCount() > 0) {
-        FdoFgfBounds b = FdoFgfBounds::Compute(m_extent->GetData(), m_extent->GetCount());
-        if (!b.IsEmpty()) {
-            extent[0] = b.minX, extent[1] = b.minY, extent[2] = b.maxX, extent[3] = b.maxY;
-            hasExtent = true;
-        }
-    }
-    m_shp->Contexts().Create(m_name, m_description, m_coordinateSystem, m_wkt, hasExtent ? extent : nullptr,
-                             m_xyTolerance, m_zTolerance);
+    FdoXmlSpatialContext sc = Settings();
+    double extent[4] = {sc.minX, sc.minY, sc.maxX, sc.maxY};
+    m_shp->Contexts().Create(sc.name, sc.description, sc.coordinateSystem, sc.coordinateSystemWkt,
+                             sc.hasExtent ? extent : nullptr, sc.xyTolerance, sc.zTolerance);
 }
 
 // -------------------------------------------------------- CreateDataStore
@@ -362,10 +343,7 @@ void ShpCreateSpatialContext::Execute() {
 ShpCreateDataStore* ShpCreateDataStore::Create(ShpConnection* connection) { return new ShpCreateDataStore(connection); }
 
 ShpCreateDataStore::ShpCreateDataStore(ShpConnection* connection)
-    : ogrcore::Command<FdoICreateDataStore>(connection, connection),
-      m_properties(FdoCommonDataStorePropDictionary::Create()) {
-    m_properties->AddProperty(kLocationProperty, L"", FdoCommonProp_Required | FdoCommonProp_FilePath);
-}
+    : DataStoreSettings(kLocationProperty, FdoCommonProp_FilePath, connection, connection) {}
 
 void ShpCreateDataStore::Execute() {
     m_properties->Validate();

@@ -4,6 +4,8 @@
 // evaluator decides, since every row can be checked by it.
 #include "ShpCapabilities.h"
 
+#include <ogrcore/OgrCommonCapabilities.h>
+
 namespace shp {
 
 FdoCommonCommandCapabilities* CommandCapabilities() {
@@ -37,27 +39,11 @@ FdoISchemaCapabilities* SchemaCapabilities() {
 }
 
 FdoIConnectionCapabilities* ConnectionCapabilities() {
-    return FdoCommonConnectionCapabilities::Create({
-        .threadCapability = FdoThreadCapability_PerConnectionThreaded,
-        .spatialContextTypes = {FdoSpatialContextExtentType_Static, FdoSpatialContextExtentType_Dynamic},
-        .multipleSpatialContexts = true,
-        .write = true,
-        .flush = true,
-    });
+    return ogrcore::FileConnectionCapabilities(true);
 }
 
 FdoIFilterCapabilities* FilterCapabilities() {
-    return FdoCommonFilterCapabilities::Create({
-        .conditionTypes = {FdoConditionType_Comparison, FdoConditionType_Like, FdoConditionType_In,
-                           FdoConditionType_Null, FdoConditionType_Spatial, FdoConditionType_Distance},
-        .spatialOperations = {FdoSpatialOperations_Contains, FdoSpatialOperations_Crosses,
-                              FdoSpatialOperations_Disjoint, FdoSpatialOperations_Equals,
-                              FdoSpatialOperations_Intersects, FdoSpatialOperations_Overlaps,
-                              FdoSpatialOperations_Touches, FdoSpatialOperations_Within,
-                              FdoSpatialOperations_CoveredBy, FdoSpatialOperations_Inside,
-                              FdoSpatialOperations_EnvelopeIntersects},
-        .distanceOperations = {FdoDistanceOperations_Beyond, FdoDistanceOperations_Within},
-    });
+    return ogrcore::EvaluatorFilterCapabilities();
 }
 
 FdoIExpressionCapabilities* ExpressionCapabilities() {
@@ -101,10 +87,7 @@ FdoIExpressionCapabilities* ExpressionCapabilities() {
             FdoDataType_BLOB, list, true);
         functions->Add(f);
     }
-    return FdoCommonExpressionCapabilities::Create({
-        .expressionTypes = {FdoExpressionType_Basic, FdoExpressionType_Function, FdoExpressionType_Parameter},
-        .functions = functions,
-    });
+    return ogrcore::EvaluatorExpressionCapabilities(functions);
 }
 
 FdoIGeometryCapabilities* GeometryCapabilities() {

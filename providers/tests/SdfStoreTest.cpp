@@ -453,3 +453,70 @@ TEST(SdfStore, ReferenceSchemaFilesApplyOrFailClearly) {
     }
     EXPECT_GT(applied, 0);
 }
+
+// A copy with nothing to copy applies an unnamed schema without classes.
+// Schema XML cannot hold a schema without a name, so nothing is stored for
+// it: the file must open again afterwards, whatever it held before.
+namespace {
+
+// Applies an unnamed schema holding the classes of from (none when null)
+// and returns what it threw.
+std::wstring ApplyUnnamed(FdoIConnection* c, FdoFeatureSchema* from = nullptr) {
+    FdoPtr<FdoFeatureSchema> unnamed = from ? FDO_SAFE_ADDREF(from) : FdoFeatureSchema::Create(L"", L"");
+    unnamed->SetName(L"");
+    return Thrown([&] { ApplySchema(c, unnamed); });
+}
+
+// The store opened again, described: fails the test when it does not open.
+FdoFeatureSchemaCollection* ReopenAndDescribe(const std::filesystem::path& file, FdoPtr<FdoIConnection>& c) {
+    std::wstring error = Thrown([&] { c = OpenStore(file); });
+    EXPECT_EQ(error, L"") << Narrow(error);
+    return c ? Describe(c) : FdoFeatureSchemaCollection::Create(nullptr);
+}
+
+}  // namespace
+
+TEST(SdfStore, UnnamedEmptySchemaLeavesTheFileReadable) {
+    auto dir = geoxfer_test::TempDir("sdf-unnamed");
+    FdoPtr<FdoIConnection> c;
+    auto empty = dir / "empty.sdf";
+    CreateStore(empty);
+    c = OpenStore(empty);
+    EXPECT_EQ(ApplyUnnamed(c), L"");
+    EXPECT_EQ(FdoPtr<FdoFeatureSchemaCollection>(Describe(c))->GetCount(), 0);
+    c = nullptr;
+    EXPECT_EQ(FdoPtr<FdoFeatureSchemaCollection>(ReopenAndDescribe(empty, c))->GetCount(), 0);
+    // The store still takes a named schema afterwards.
+    ApplySchema(c, FdoPtr<FdoFeatureSchema>(OneClassSchema(L"Road")));
+    EXPECT_EQ(Count(c, L"Road"), 0);
+
+    // Over a stored schema the unnamed one changes nothing: classes, rows
+    // and the description stay.
+    auto full = dir / "full.sdf";
+    CreateStore(full);
+    c = OpenStore(full);
+    FdoPtr<FdoFeatureSchema> roads = OneClassSchema(L"Road");
+    roads->SetDescription(L"Roads of the town");
+    ApplySchema(c, roads);
+    Insert(c, L"Road", L"Name", FdoPtr<FdoStringValue>(FdoStringValue::Create(L"Main")));
+    EXPECT_EQ(ApplyUnnamed(c), L"");
+    c = nullptr;
+    FdoPtr<FdoFeatureSchemaCollection> described = ReopenAndDescribe(full, c);
+    ASSERT_EQ(described->GetCount(), 1);
+    FdoPtr<FdoFeatureSchema> schema = described->GetItem(0);
+    EXPECT_STREQ(schema->GetName(), L"Default");
+    EXPECT_STREQ(schema->GetDescription(), L"Roads of the town");
+    EXPECT_EQ(FdoPtr<FdoClassCollection>(schema->GetClasses())->GetCount(), 1);
+    EXPECT_EQ(Count(c, L"Road"), 1);
+
+    // Classes in an unnamed schema have no schema to be stored under on a
+    // file without one: refused, and the file is left as it was.
+    auto refused = dir / "refused.sdf";
+    CreateStore(refused);
+    c = OpenStore(refused);
+    std::wstring error = ApplyUnnamed(c, FdoPtr<FdoFeatureSchema>(OneClassSchema(L"Road")));
+    EXPECT_TRUE(Has(error, L"has no name")) << Narrow(error);
+    EXPECT_EQ(FdoPtr<FdoFeatureSchemaCollection>(Describe(c))->GetCount(), 0);
+    c = nullptr;
+    EXPECT_EQ(FdoPtr<FdoFeatureSchemaCollection>(ReopenAndDescribe(refused, c))->GetCount(), 0);
+}

@@ -263,6 +263,114 @@ TEST_F(ShpWrite, GeometryTypeSetsDecideTheShapeType) {
     }
 }
 
+// FDO's Point geometric type covers points and multipoints, so such a
+// class gets a multipoint shape file; a single point written to it is kept
+// as a multipoint of one point, with every ordinate. A class whose specific
+// types say Point only keeps a point shape file.
+TEST_F(ShpWrite, PointsGoIntoMultipointFilesAsOnePointMultipoints) {
+    struct Case {
+        FdoString* name;
+        bool z, m;
+        std::vector<std::pair<FdoString*, FdoString*>> written;  // inserted, read back
+    };
+    const Case cases[] = {
+        {L"Spots", false, false,
+         {{L"POINT (1 2)", L"MULTIPOINT (1 2)"},
+          {L"MULTIPOINT (3 4, 5.5 6.25)", L"MULTIPOINT (3 4, 5.5 6.25)"},
+          {L"POINT (-7.125 8)", L"MULTIPOINT (-7.125 8)"}}},
+        {L"Spots3d", true, false,
+         {{L"POINT XYZ (1 2 3)", L"MULTIPOINT XYZ (1 2 3)"},
+          {L"MULTIPOINT XYZ (4 5 6, 7 8 9)", L"MULTIPOINT XYZ (4 5 6, 7 8 9)"}}},
+        {L"SpotsZm", true, true, {{L"POINT XYZM (1 2 3 4)", L"MULTIPOINT XYZM (1 2 3 4)"}}},
+    };
+    FdoPtr<FdoFgfGeometryFactory> factory = FdoFgfGeometryFactory::GetInstance();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(FdoStringP::Utf8FromUnicode(c.name));
+        FdoPtr<FdoFeatureClass> cls = FdoFeatureClass::Create(c.name, L"");
+        FdoPtr<FdoPropertyDefinitionCollection> props = cls->GetProperties();
+        FdoPtr<FdoGeometricPropertyDefinition> g = FdoGeometricPropertyDefinition::Create(L"Geometry", L"");
+        g->SetGeometryTypes(FdoGeometricType_Point);
+        g->SetHasElevation(c.z);
+        g->SetHasMeasure(c.m);
+        props->Add(g);
+        cls->SetGeometryProperty(g);
+        FdoPtr<FdoDataPropertyDefinition> n = AddData(cls, L"N", FdoDataType_Int32);
+        FdoPtr<FdoFeatureSchema> schema = NewSchema(cls);
+        Apply(m_c, schema);
+        FILE* f = fopen((m_folder / (FdoStringP::Utf8FromUnicode(c.name) + ".shp")).c_str(), "rb");
+        ASSERT_TRUE(f);
+        unsigned char h[36];
+        ASSERT_EQ(fread(h, 1, 36, f), 36u);
+        fclose(f);
+        EXPECT_EQ(h[32], c.z ? 18 : 8);
+        // A Z file without records reads as measured to GDAL; the class
+        // keeps what was applied.
+        FdoPtr<FdoFeatureClass> described = DescribeClass(m_c, c.name);
+        FdoPtr<FdoGeometricPropertyDefinition> dg = described->GetGeometryProperty();
+        EXPECT_EQ(dg->GetHasElevation(), c.z);
+        EXPECT_EQ(dg->GetHasMeasure(), c.m);
+
+        int i = 0;
+        for (const auto& [text, expected] : c.written) {
+            std::string error = ErrorOf([&] {
+                InsertOne(m_c, c.name, {{L"Geometry", FdoGeometryValue::Create(FdoPtr<FdoByteArray>(Fgf(text)))},
+                                        {L"N", FdoDataValue::Create(FdoInt32(++i))}});
+            });
+            EXPECT_EQ(error, "") << FdoStringP::Utf8FromUnicode(text);
+        }
+        FdoPtr<FdoIFeatureReader> r = SelectAll(m_c, c.name);
+        size_t k = 0;
+        while (r->ReadNext()) {
+            ASSERT_LT(k, c.written.size());
+            EXPECT_EQ(r->GetInt32(L"N"), static_cast<FdoInt32>(k + 1));
+            FdoPtr<FdoByteArray> back = r->GetGeometry(L"Geometry");
+            FdoPtr<FdoIGeometry> geometry = factory->CreateGeometryFromFgf(back);
+            EXPECT_STREQ(geometry->GetText(), c.written[k].second);
+            k++;
+        }
+        EXPECT_EQ(k, c.written.size());
+    }
+
+    // Update takes the same way in.
+    FdoPtr<FdoIUpdate> update = Command<FdoIUpdate>(m_c, FdoCommandType_Update);
+    update->SetFeatureClassName(L"Spots");
+    update->SetFilter(L"N = 2");
+    FdoPtr<FdoPropertyValueCollection> values = update->GetPropertyValues();
+    FdoPtr<FdoByteArray> moved = Fgf(L"POINT (10 20)");
+    FdoPtr<FdoGeometryValue> movedValue = FdoGeometryValue::Create(moved);
+    FdoPtr<FdoPropertyValue> pv = FdoPropertyValue::Create(L"Geometry", movedValue);
+    values->Add(pv);
+    EXPECT_EQ(update->Execute(), 1);
+    FdoPtr<FdoIFeatureReader> r = SelectAll(m_c, L"Spots", L"N = 2");
+    ASSERT_TRUE(r->ReadNext());
+    FdoPtr<FdoByteArray> back = r->GetGeometry(L"Geometry");
+    FdoPtr<FdoIGeometry> geometry = factory->CreateGeometryFromFgf(back);
+    EXPECT_STREQ(geometry->GetText(), L"MULTIPOINT (10 20)");
+    r->Close();
+
+    // A new connection reads the files the same way.
+    m_c->Close();
+    m_c = Connect(m_folder);
+    for (const auto& c : cases) {
+        FdoPtr<FdoIFeatureReader> again = SelectAll(m_c, c.name, L"N = 1");
+        ASSERT_TRUE(again->ReadNext());
+        FdoPtr<FdoByteArray> bytes = again->GetGeometry(L"Geometry");
+        FdoPtr<FdoIGeometry> first = factory->CreateGeometryFromFgf(bytes);
+        EXPECT_STREQ(first->GetText(), c.written[0].second);
+    }
+
+    // A Point-only class keeps a point shape file, whose points stay points.
+    FdoPtr<FdoFeatureClass> only = PointClass(L"Only");
+    FdoPtr<FdoFeatureSchema> onlySchema = NewSchema(only);
+    Apply(m_c, onlySchema);
+    InsertOne(m_c, L"Only", {{L"Geometry", FdoGeometryValue::Create(FdoPtr<FdoByteArray>(Fgf(L"POINT (1 2)")))}});
+    FdoPtr<FdoIFeatureReader> pr = SelectAll(m_c, L"Only");
+    ASSERT_TRUE(pr->ReadNext());
+    FdoPtr<FdoByteArray> pback = pr->GetGeometry(L"Geometry");
+    FdoPtr<FdoIGeometry> pgeometry = factory->CreateGeometryFromFgf(pback);
+    EXPECT_STREQ(pgeometry->GetText(), L"POINT (1 2)");
+}
+
 TEST_F(ShpWrite, LongNamesAreCutToElevenCharactersAndStayUsable) {
     FdoPtr<FdoFeatureClass> cls = PointClass(L"Names");
     FdoPtr<FdoDataPropertyDefinition> a = AddData(cls, L"PropertyNumberOne", FdoDataType_String, 20);

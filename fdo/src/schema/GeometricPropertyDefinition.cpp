@@ -53,10 +53,14 @@ FdoGeometricPropertyDefinition::FdoGeometricPropertyDefinition(FdoString* name, 
     m_v.specific = SpecificTypesOf(m_v.mask);
 }
 
+// Setting the mask always rebuilds the specific types from it, even when the
+// mask is unchanged: a property narrowed to {Point} by specific types has the
+// Point mask too, and setting Point again widens it to Point and MultiPoint.
 void FdoGeometricPropertyDefinition::SetGeometryTypes(FdoInt32 value) {
-    if (m_v.mask == value) return;
+    std::vector<FdoGeometryType> specific = SpecificTypesOf(value);
+    if (m_v.mask == value && m_v.specific == specific) return;
     m_v.mask = value;
-    m_v.specific = SpecificTypesOf(value);
+    m_v.specific = std::move(specific);
     SetModified();
 }
 
