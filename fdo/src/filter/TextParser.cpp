@@ -429,7 +429,11 @@ private:
             }
         }
         Take();
-        return {FdoFunction::Create(id->GetName(), args), Depth(depth)};
+        // The name is the last part of a dotted name; a quoted name that ends
+        // with a dot has no last part and is kept whole, so that it prints
+        // back as itself rather than as an empty name.
+        FdoString* name = *id->GetName() ? id->GetName() : nameToken.text.c_str();
+        return {FdoFunction::Create(name, args), Depth(depth)};
     }
 
     // A literal value or a parameter.

@@ -219,8 +219,10 @@ FdoStringP DefaultFromXml(FdoDataType type, FdoString* xmlText) {
         return ParseXmlDateTime(raw, v) ? FormatLiteralDateTime(v) : raw;
     }
     if (type == FdoDataType_Boolean) {
-        if (raw == L"true" || raw == L"1") return L"TRUE";
-        if (raw == L"false" || raw == L"0") return L"FALSE";
+        // Read without regard to case, as it is written back: "True" must
+        // not come back from a round trip as another text.
+        if (raw.ICompare(L"true") == 0 || raw == L"1") return L"TRUE";
+        if (raw.ICompare(L"false") == 0 || raw == L"0") return L"FALSE";
     }
     return raw;
 }
