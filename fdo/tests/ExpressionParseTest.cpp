@@ -76,6 +76,21 @@ TEST(ExpressionParse, ArithmeticRoundTrips) {
     }
 }
 
+// A quoted name is one part, dots and colons included, and prints back in
+// quotes: the text reads back as the same function.
+TEST(ExpressionParse, QuotedFunctionNamesKeepTheirDots) {
+    for (FdoString* text : {L"\"a.b\"(x)", L"Lib.\"x:y\"(x)", L"\"ends.\"(x)"}) {
+        FdoPtr<FdoExpression> e = Parse(text);
+        ASSERT_EQ(e->GetExpressionType(), FdoExpressionItemType_Function);
+        std::wstring printed = e->ToString();
+        FdoPtr<FdoExpression> again = Parse(printed.c_str());
+        EXPECT_STREQ(static_cast<FdoFunction*>(again.p)->GetName(), static_cast<FdoFunction*>(e.p)->GetName());
+        EXPECT_EQ(printed, std::wstring(again->ToString()));
+    }
+    FdoPtr<FdoExpression> e = Parse(L"\"a.b\"(x)");
+    EXPECT_STREQ(static_cast<FdoFunction*>(e.p)->GetName(), L"a.b");
+}
+
 TEST(ExpressionParse, FunctionNameIsTheLastIdentifierPart) {
     FdoPtr<FdoExpression> e = Parse(L"Lib.Upper(Name)");
     ASSERT_EQ(e->GetExpressionType(), FdoExpressionItemType_Function);

@@ -14,6 +14,7 @@
 #include "expression/LiteralText.h"
 
 #include <algorithm>
+#include <cwchar>
 
 namespace FdoExpressionText {
 
@@ -81,7 +82,10 @@ FdoStringP WriteBinary(FdoBinaryExpression* e, ComputedList* computed) {
 }
 
 FdoStringP WriteFunction(FdoFunction* f, ComputedList* computed) {
-    FdoStringP text = WriteName(f->GetName()) + L"(";
+    // A function name is one part: a dot in it would read back as a
+    // separator, so such a name goes in quotes.
+    FdoString* name = f->GetName() ? f->GetName() : L"";
+    FdoStringP text = (wcschr(name, L'.') ? FdoLiteralText::Quote(name, L'"') : WriteName(name)) + L"(";
     FdoPtr<FdoExpressionCollection> args = f->GetArguments();
     for (FdoInt32 i = 0; i < args->GetCount(); i++) {
         FdoPtr<FdoExpression> arg = args->GetItem(i);

@@ -90,7 +90,7 @@ private:
             case L')': m_p++; t.kind = TokenKind::RParen; return;
             case L',': m_p++; t.kind = TokenKind::Comma; return;
             case L'\'': t.kind = TokenKind::String; t.text = Quoted(L'\''); return;
-            case L'"': t.kind = TokenKind::Identifier; t.text = QuotedIdentifier(); return;
+            case L'"': t.kind = TokenKind::Identifier; t.text = QuotedIdentifier(t.lastPart); return;
             case L':': Parameter(t); return;
             default: break;
         }
@@ -148,27 +148,29 @@ private:
         return s;
     }
 
-    std::wstring QuotedIdentifier() {
+    std::wstring QuotedIdentifier(std::wstring& last) {
         size_t start = Offset();
         std::wstring s = Quoted(L'"');
         if (s.empty()) Fail(start, L"empty quoted identifier");
-        return s + MoreParts();
+        last = s;
+        return s + MoreParts(last);
     }
 
-    // ".part" or ".\"part\"" continuations of an identifier.
-    std::wstring MoreParts() {
+    // ".part" or ".\"part\"" continuations of an identifier; last receives
+    // the final part as written, quoted dots and colons included.
+    std::wstring MoreParts(std::wstring& last) {
         std::wstring s;
         while (*m_p == L'.' && (m_p[1] == L'"' || FdoLiteralText::IsIdentifierStart(m_p[1]))) {
             m_p++;
             s += L'.';
             if (*m_p == L'"') {
                 size_t start = Offset();
-                std::wstring part = Quoted(L'"');
-                if (part.empty()) Fail(start, L"empty quoted identifier");
-                s += part;
+                last = Quoted(L'"');
+                if (last.empty()) Fail(start, L"empty quoted identifier");
             } else {
-                s += PlainPart();
+                last = PlainPart();
             }
+            s += last;
         }
         return s;
     }
@@ -183,7 +185,8 @@ private:
         wchar_t c = *m_p;
         if ((c == L'X' || c == L'x' || c == L'B' || c == L'b') && m_p[1] == L'\'') return RadixString(t);
         std::wstring first = PlainPart();
-        std::wstring rest = MoreParts();
+        t.lastPart = first;
+        std::wstring rest = MoreParts(t.lastPart);
         if (rest.empty()) {
             for (const KeywordName& k : kKeywords) {
                 if (wcscasecmp(k.name, first.c_str()) == 0) {

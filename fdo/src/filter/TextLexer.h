@@ -25,6 +25,7 @@ struct Token {
     size_t pos = 0;  // offset of the first character in the text
     size_t len = 0;
     std::wstring text;  // identifier, string or parameter text
+    std::wstring lastPart;  // an identifier's last dotted part, as written
     Keyword keyword = Keyword::And;
     Operator op = Operator::Eq;
     FdoInt64 integer = 0;

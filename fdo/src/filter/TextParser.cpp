@@ -416,7 +416,6 @@ private:
     ExprNode Function(const Token& nameToken) {
         Nest nest(*this);
         Take();
-        FdoPtr<FdoIdentifier> id = FdoIdentifier::Create(nameToken.text.c_str());
         FdoPtr<FdoExpressionCollection> args = FdoExpressionCollection::Create();
         int depth = 1;
         if (!Is(TokenKind::RParen)) {
@@ -429,11 +428,10 @@ private:
             }
         }
         Take();
-        // The name is the last part of a dotted name; a quoted name that ends
-        // with a dot has no last part and is kept whole, so that it prints
-        // back as itself rather than as an empty name.
-        FdoString* name = *id->GetName() ? id->GetName() : nameToken.text.c_str();
-        return {FdoFunction::Create(name, args), Depth(depth)};
+        // The name is the last part of a dotted name, taken as written: a
+        // quoted part keeps its dots and colons, so the name prints back as
+        // itself.
+        return {FdoFunction::Create(nameToken.lastPart.c_str(), args), Depth(depth)};
     }
 
     // A literal value or a parameter.
