@@ -40,6 +40,13 @@ EditableList::EditableList(QWidget* parent)
             [this](const QModelIndex& current) { emit currentRowChanged(current.isValid() ? current.row() : -1); });
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &EditableList::itemSelectionChanged);
+    connect(m_view, &EditableListView::spacePressed, this, [this](const QModelIndex& index, bool* handled) {
+        const EditorSpec spec = m_model->columnEditor(index.column());
+        if (spec.kind != EditorKind::TrueFalse)
+            return;
+        *handled = true;
+        commitCell(index.row(), index.column(), spec.flipped(m_model->cell(index.row(), index.column())));
+    });
     connect(m_model, &EditableListModel::checkToggled, this, &EditableList::rowCheckToggled);
 }
 
@@ -160,12 +167,20 @@ void EditableList::setMultipleSelection(bool multiple)
     m_view->setSelectionMode(multiple ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
 }
 
+void EditableList::setFullRowSelection(bool fullRow)
+{
+    m_view->setSelectionBehavior(fullRow ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+}
+
 QList<int> EditableList::selectedRows() const
 {
+    // Every row with a selected cell, so that this also serves when single
+    // cells are selected.
     QList<int> rows;
-    for (const QModelIndex& index : m_view->selectionModel()->selectedRows())
+    for (const QModelIndex& index : m_view->selectionModel()->selectedIndexes())
         rows.append(index.row());
     std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 

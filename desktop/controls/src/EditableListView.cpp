@@ -39,6 +39,14 @@ void EditableListView::keyPressEvent(QKeyEvent* event)
             return;
         }
     }
+    if (state() != EditingState && plain && key == Qt::Key_Space && currentIndex().isValid()) {
+        bool handled = false;
+        emit spacePressed(currentIndex(), &handled);
+        if (handled) {
+            event->accept();
+            return;
+        }
+    }
     QTableView::keyPressEvent(event);
 }
 

@@ -1,6 +1,7 @@
 // The table view inside an EditableList: Enter starts editing an editable
-// cell (and is kept from the dialog's default button), a double-click on a
-// cell without an editor is reported as a row double-click.
+// cell (and is kept from the dialog's default button), Space on a cell of a
+// True/False column asks for a flip, a double-click on a cell without an
+// editor is reported as a row double-click.
 #pragma once
 
 #include <QTableView>
@@ -17,6 +18,7 @@ public:
 
 signals:
     void rowDoubleClicked(int row);
+    void spacePressed(const QModelIndex& index, bool* handled);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -61,6 +61,13 @@ void PropertyTreeView::keyPressEvent(QKeyEvent* event)
             event->accept();
             return;
         }
+        if (item && (key == Qt::Key_Return || key == Qt::Key_Enter) && item->childCount() > 0) {
+            // A group opens and closes, as a double-click does; the dialog's
+            // default button is not pressed by the way.
+            item->setExpanded(!item->isExpanded());
+            event->accept();
+            return;
+        }
         if (item && key == Qt::Key_Space && item->editorKind() == EditorKind::TrueFalse) {
             emit flipRequested(item);
             event->accept();

@@ -1,7 +1,7 @@
 // The tree widget inside a PropertyTree. It routes every edit to the value
 // column (a double-click on the label edits the value too), starts editing
-// on Enter as well as on F2 and double-click, and turns Space on a
-// True/False item into a flip of its value.
+// on Enter as well as on F2 and double-click, opens and closes a group on
+// Enter, and turns Space on a True/False item into a flip of its value.
 #pragma once
 
 #include <QTreeWidget>

@@ -252,6 +252,33 @@ private slots:
         QCOMPARE(list->cell(2, 0), QString("Z"));
     }
 
+    void spaceFlipsATrueFalseColumn()
+    {
+        list->setColumns({"Name", "Nullable"});
+        list->setColumnEditor(1, EditorKind::TrueFalse, {"TRUE", "FALSE"});
+        list->addRow({"ID", "FALSE"});
+        QSignalSpy committed(list, &EditableList::cellCommitted);
+        list->tableView()->setCurrentIndex(list->tableView()->model()->index(0, 1));
+        list->tableView()->setFocus();
+        QTest::keyClick(list->tableView(), Qt::Key_Space);
+        QCOMPARE(list->cell(0, 1), QString("TRUE"));
+        QCOMPARE(committed.count(), 1);
+        list->tableView()->setCurrentIndex(list->tableView()->model()->index(0, 0));
+        QTest::keyClick(list->tableView(), Qt::Key_Space);  // not a True/False column
+        QCOMPARE(list->cell(0, 0), QString("ID"));
+        QCOMPARE(committed.count(), 1);
+    }
+
+    void cellSelectionReportsRows()
+    {
+        list->setFullRowSelection(false);
+        list->setMultipleSelection(true);
+        QTest::mouseClick(list->tableView()->viewport(), Qt::LeftButton, {}, cellPoint(list, 0, 1));
+        QTest::mouseClick(list->tableView()->viewport(), Qt::LeftButton, Qt::ControlModifier, cellPoint(list, 2, 2));
+        QTest::mouseClick(list->tableView()->viewport(), Qt::LeftButton, Qt::ControlModifier, cellPoint(list, 2, 3));
+        QCOMPARE(list->selectedRows(), (QList<int>{0, 2}));
+    }
+
     void hidingKeepsTheTypedText()
     {
         QLineEdit* editor = openCell(1, 1);

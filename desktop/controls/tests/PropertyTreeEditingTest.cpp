@@ -294,6 +294,40 @@ private slots:
         QCOMPARE(dialog.result(), 0);
     }
 
+    void enterOnAGroupOpensItInsideADialog()
+    {
+        QDialog dialog;
+        auto* dialogTree = new PropertyTree(&dialog);
+        PropertyItem* properties = dialogTree->addGroup(nullptr, "Properties");
+        dialogTree->addItem(properties, "Name", "ID", "", EditorKind::Text);
+        auto* ok = new QPushButton("OK", &dialog);
+        ok->setDefault(true);
+        connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(dialogTree);
+        layout->addWidget(ok);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialogTree->setCurrentItem(properties);
+        dialogTree->setFocus();
+        ControlsTest::pressEnter(dialogTree->treeWidget());
+        QVERIFY(properties->isExpanded());
+        QVERIFY(dialog.isVisible());
+        ControlsTest::pressEnter(dialogTree->treeWidget());
+        QVERIFY(!properties->isExpanded());
+        QCOMPARE(dialog.result(), 0);
+    }
+
+    void tabCommitsAndMovesOn()
+    {
+        QLineEdit* editor = openTextEditor(text);
+        QTest::keyClicks(editor, "rivers");
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QCOMPARE(text->value(), QString("rivers"));
+        QVERIFY(tree->currentItem() != text);
+    }
+
     void pickingFromTheDropDownCommitsAtOnce()
     {
         QSignalSpy committed(tree, &PropertyTree::valueCommitted);

@@ -23,6 +23,8 @@
 
 #include <QString>
 
+#include <utility>
+
 namespace GxfControls {
 
 class CommitDecision {

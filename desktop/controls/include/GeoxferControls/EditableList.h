@@ -7,7 +7,8 @@
 //
 // Editing works as in the property tree: double-click, F2 or Enter opens the
 // editor of an editable cell; Enter, Tab or moving the focus commits, Escape
-// cancels, a pick from a drop-down commits at once. Each commit of a changed
+// cancels, a pick from a drop-down commits at once, Space flips a cell of a
+// True/False column. Each commit of a changed
 // text emits cellCommitted before the cell shows it; the slot may refuse or
 // replace the text through the CommitDecision. A double-click on a cell that
 // has no editor emits rowDoubleClicked instead.
@@ -50,14 +51,15 @@ class EditableList : public QWidget {
 public:
     explicit EditableList(QWidget* parent = nullptr);
 
-    // Columns. Setting the columns removes every row. A width of 0 or a
-    // missing width gives 100 pixels.
+    // Columns. Setting the columns removes every row and every column
+    // editor (columns start read-only). A width of 0 or a missing width
+    // gives 100 pixels.
     void setColumns(const QStringList& headers, const QList<int>& widths = {});
     void clearColumns();
     int columnCount() const;
     QStringList headers() const;
     void setColumnWidth(int column, int pixels);
-    // The last column takes the width that is left (at least its own).
+    // The last column takes the width that is left.
     void setStretchLastColumn(bool stretch);
     // DropDown: choices are the list; TrueFalse: {true text, false text}.
     void setColumnEditor(int column, EditorKind editor, const QStringList& choices = {},
@@ -78,8 +80,10 @@ public:
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString& text);
 
-    // Selection. Single selection by default; whole rows are selected.
+    // Selection. Single selection by default; whole rows are selected
+    // unless full-row selection is turned off (then single cells are).
     void setMultipleSelection(bool multiple);
+    void setFullRowSelection(bool fullRow);
     QList<int> selectedRows() const;                       // ascending
     int currentRow() const;                                // -1 when none
     void selectRow(int row);                               // only this one

@@ -55,6 +55,7 @@ public:
     bool isGroup() const { return m_group; }
     void setGroup(bool group);
 
+    // The pane's own kind number; 0 (the default) means none.
     int kind() const { return m_kind; }
     void setKind(int kind) { m_kind = kind; }
     QString userKey() const { return m_userKey; }

@@ -5,7 +5,8 @@
 // valueCommitted to write an edited value back into its own objects.
 //
 // Editing: double-click, F2 or Enter on an editable row opens its editor in
-// the value column. Enter, Tab or moving the focus elsewhere commits; Escape
+// the value column (Enter on a group without an editor opens or closes it).
+// Enter, Tab or moving the focus elsewhere commits; Escape
 // cancels; picking a choice from a drop-down commits at once; Space on a
 // True/False row flips it. Every commit of a changed text emits
 // valueCommitted *before* the item shows the new value: the slot may
@@ -90,7 +91,7 @@ public:
     // Selection and focus.
     PropertyItem* currentItem() const;
     // Makes the item current and the only selected one, opens its parents
-    // and scrolls it into view.
+    // and scrolls it into view. (tree->setFocus() then gives it the focus.)
     void setCurrentItem(PropertyItem* item);
     QList<PropertyItem*> selectedItems() const;
     void setItemSelected(PropertyItem* item, bool selected);
