@@ -88,7 +88,7 @@ int main(int argc, char** argv)
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
 
-    tree->editItem(tree->findItem("Copy Task Definition/Copy Task Attributes/Layer Geometry Type"));
+    tree->editItem(tree->findItem("Copy Task Definition/Copy Task Attributes/Magic Class Name"));
     list->editCell(1, 3);
     QApplication::processEvents();
 
