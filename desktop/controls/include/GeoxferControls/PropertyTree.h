@@ -75,6 +75,8 @@ public:
     // Deletes the item and everything under it; an open editor on it closes
     // without committing.
     void removeItem(PropertyItem* item);
+    // Deletes everything under the item (to rebuild a node in place).
+    void removeChildren(PropertyItem* item);
     void clear();
 
     int topLevelItemCount() const;
