@@ -11,6 +11,8 @@ namespace {
 // Set once per editor: later model changes (a pane updating the tooltip or
 // another column of the row) must not overwrite what the user is typing.
 const char* const kFilledProperty = "gxfEditorFilled";
+// The value the editor opened with.
+const char* const kOriginalProperty = "gxfEditorOriginal";
 
 } // namespace
 
@@ -72,6 +74,7 @@ void InPlaceEditDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
         return;
     editor->setProperty(kFilledProperty, true);
     const QString value = index.data(Qt::EditRole).toString();
+    editor->setProperty(kOriginalProperty, value);
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
         edit->setText(value);
         edit->selectAll();
@@ -105,6 +108,10 @@ void InPlaceEditDelegate::setModelData(QWidget* editor, QAbstractItemModel*, con
         text = combo->currentText();
     else
         return;
+    // "true" shows as the choice "True"; leaving it there is no edit.
+    const QString original = editor->property(kOriginalProperty).toString();
+    if (m_specFor(index).kind == EditorKind::TrueFalse && text.compare(original, Qt::CaseInsensitive) == 0)
+        text = original;
     m_commit(index, text);
 }
 

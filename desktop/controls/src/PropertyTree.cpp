@@ -130,6 +130,12 @@ void PropertyTree::removeItem(PropertyItem* item)
     describe(currentItem());
 }
 
+void PropertyTree::removeChildren(PropertyItem* item)
+{
+    qDeleteAll(item->takeChildren());
+    describe(currentItem());
+}
+
 void PropertyTree::clear()
 {
     m_view->clear();

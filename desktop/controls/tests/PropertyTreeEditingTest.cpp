@@ -414,10 +414,15 @@ private slots:
         flag->setChoices({"TRUE", "FALSE"});
         flag->setValue("true");  // as typed into a file
         QVERIFY(flag->isTrue());
+        QSignalSpy committed(tree, &PropertyTree::valueCommitted);
         QComboBox* combo = openComboEditor(flag);
         QVERIFY(combo);
         QCOMPARE(combo->count(), 2);
         QCOMPARE(combo->currentText(), QString("TRUE"));
+        ControlsTest::pressEnter(combo);  // no choice made: the text stays as it was
+        QCOMPARE(flag->value(), QString("true"));
+        QCOMPARE(committed.count(), 0);
+        combo = openComboEditor(flag);
         QTest::keyClick(combo, Qt::Key_Down);
         ControlsTest::pressEnter(combo);
         QCOMPARE(flag->value(), QString("FALSE"));

@@ -83,6 +83,11 @@ private slots:
         tree->removeItem(roads);  // with its filter item
         QCOMPARE(classes->childCount(), 3);
         QCOMPARE(tree->findItemsByKind(Filter).size(), 1);
+        tree->setCurrentItem(rivers->childItem(0));
+        tree->removeChildren(rivers);
+        QCOMPARE(rivers->childCount(), 0);
+        QCOMPARE(tree->findItemsByKind(Filter).size(), 0);
+        QCOMPARE(tree->infoTitle(), tree->currentItem() ? tree->currentItem()->label() : QString());
         rivers->setLabel("Renamed");
         QCOMPARE(tree->findItem("Copy Task Definition/Class Copy Collection/Renamed"), rivers);
         QCOMPARE(rivers->toolTip(0), QString("Renamed"));

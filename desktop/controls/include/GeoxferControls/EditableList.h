@@ -16,6 +16,7 @@
 // Every row has exactly one text per column: a shorter row is padded with
 // empty texts, a longer one cut. Rows are numbered from 0 in display order.
 //
+// Use: link GeoxferControls, #include <GeoxferControls/EditableList.h>.
 // Example (an Oracle pane):
 //   auto* list = new GxfControls::EditableList(this);
 //   list->setColumns({"Owner", "Table/View Name", "Column Name", "SRID"}, {100, 100, 100, 80});

@@ -11,6 +11,10 @@
 //              column names its own pair (for example "TRUE"/"FALSE"); the
 //              Space key flips the value without opening an editor
 //
+// A flag whose text must stay as the user typed it (read elsewhere as true
+// when it says "TRUE" in any case) is an editable DropDown of "TRUE" and
+// "FALSE" rather than a TrueFalse choice, which offers only its two texts.
+//
 // Example:
 //   item->setEditorKind(GxfControls::EditorKind::TrueFalse);
 //   list->setColumnEditor(0, GxfControls::EditorKind::DropDown, {"POINT", "LINE"});

@@ -6,12 +6,12 @@
 //
 // Editing: double-click, F2 or Enter on an editable row opens its editor in
 // the value column (Enter on a group without an editor opens or closes it).
-// Enter, Tab or moving the focus elsewhere commits; Escape
-// cancels; picking a choice from a drop-down commits at once; Space on a
-// True/False row flips it. Every commit of a changed text emits
-// valueCommitted *before* the item shows the new value: the slot may
-// refuse it or replace it through the CommitDecision (see CommitDecision.h).
-// During the signal item->value() is still the old value. The slot may show
+// Enter, Tab or moving the focus elsewhere commits; Escape cancels; picking
+// a choice from a drop-down commits at once; Space on a True/False row
+// flips it. Every commit of a changed text emits valueCommitted *before*
+// the item shows the new value: the slot may refuse it or replace it
+// through the CommitDecision (see CommitDecision.h). During the signal
+// item->value() is still the old value. The slot may show
 // a message box, and it may even remove or rebuild items: the tree then
 // leaves the removed item alone. A commit that leaves the text unchanged
 // emits nothing.
@@ -22,6 +22,7 @@
 // Selection is extended (Ctrl/Shift-click); selectedItems() lists the
 // selected items from top to bottom; currentItem() is the focused one.
 //
+// Use: link GeoxferControls, #include <GeoxferControls/PropertyTree.h>.
 // Example:
 //   auto* tree = new GxfControls::PropertyTree(this);
 //   PropertyItem* task = tree->addGroup(nullptr, "Copy Task Definition", "Define Copy Paramateres.");
@@ -74,6 +75,8 @@ public:
     // Deletes the item and everything under it; an open editor on it closes
     // without committing.
     void removeItem(PropertyItem* item);
+    // Deletes everything under the item (to rebuild a node in place).
+    void removeChildren(PropertyItem* item);
     void clear();
 
     int topLevelItemCount() const;
