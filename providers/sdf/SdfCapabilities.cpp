@@ -2,6 +2,7 @@
 // every one round-trips through its GeoPackage column (SdfTypeMap.h);
 // geometries: every FDO kind, curves included, in XY, XYZ, XYM and XYZM.
 #include "SdfConnection.h"
+#include "Sdf3Session.h"
 
 #include <FdoCommon/FdoCommonCapabilities.h>
 #include <ogrcore/OgrCommonCapabilities.h>
@@ -9,6 +10,7 @@
 namespace sdf {
 
 FdoICommandCapabilities* SdfConnection::GetCommandCapabilities() {
+    if (m_sdf3) return Sdf3Session::CommandCapabilities();
     return FdoCommonCommandCapabilities::Create({
         .commands = {FdoCommandType_Select, FdoCommandType_SelectAggregates, FdoCommandType_Insert,
                      FdoCommandType_Update, FdoCommandType_Delete, FdoCommandType_DescribeSchema,
@@ -42,7 +44,7 @@ FdoISchemaCapabilities* SdfConnection::GetSchemaCapabilities() {
 }
 
 FdoIConnectionCapabilities* SdfConnection::GetConnectionCapabilities() {
-    return ogrcore::FileConnectionCapabilities(!m_store || !m_store->IsReadOnly());
+    return ogrcore::FileConnectionCapabilities(!m_sdf3 && (!m_store || !m_store->IsReadOnly()));
 }
 
 FdoIFilterCapabilities* SdfConnection::GetFilterCapabilities() {

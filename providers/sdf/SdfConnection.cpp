@@ -7,6 +7,7 @@
 #include "SdfMetadataTables.h"
 #include "SdfSchemaCommands.h"
 #include "SdfSpatialContextCommands.h"
+#include "Sdf3Session.h"
 
 #include <cwctype>
 
@@ -19,23 +20,29 @@ SdfConnection::~SdfConnection() = default;
 FdoString* SdfConnection::GetConnectionString() { return m_info->Properties()->GetConnectionString(); }
 
 void SdfConnection::SetConnectionString(FdoString* value) {
-    if (m_store)
+    if (m_store || m_sdf3)
         throw FdoConnectionException::Create(L"The connection string cannot change while the SDF connection is open.");
     m_info->Properties()->SetConnectionString(value);
 }
 
 FdoConnectionState SdfConnection::GetConnectionState() {
-    return m_store ? FdoConnectionState_Open : FdoConnectionState_Closed;
+    return m_store || m_sdf3 ? FdoConnectionState_Open : FdoConnectionState_Closed;
 }
 
 FdoConnectionState SdfConnection::Open() {
-    if (m_store) throw FdoConnectionException::Create(L"The SDF connection is already open.");
+    if (m_store || m_sdf3) throw FdoConnectionException::Create(L"The SDF connection is already open.");
     FdoCommonConnPropDictionary* props = m_info->Properties();
     props->Validate();
     FdoStringP file = props->GetProperty(L"File");
     FdoStringP readOnly = props->GetProperty(L"ReadOnly");
     bool ro = readOnly.ICompare(L"TRUE") == 0;
 
+    if (Sdf3Session::Recognises(file)) {
+        m_sdf3 = Sdf3Session::Open(file);
+        m_info->SetOpenFile(file);
+        props->SetLocked(true);
+        return FdoConnectionState_Open;
+    }
     std::unique_ptr<SdfStore> store = SdfStore::Open(file, ro);
     FdoPtr<FdoFeatureSchemaCollection> schemas = SdfSchemaTable::Load(*store);
     std::vector<FdoXmlSpatialContext> contexts = SdfSpatialContextTable::Load(*store);
@@ -48,6 +55,7 @@ FdoConnectionState SdfConnection::Open() {
 }
 
 void SdfConnection::Close() {
+    m_sdf3 = nullptr;
     m_bindings.clear();
     m_store.reset();
     m_schema = nullptr;
@@ -71,6 +79,7 @@ FdoICommand* SdfConnection::CreateCommand(FdoInt32 type) {
         case FdoCommandType_DestroyDataStore: return SdfDestroyDataStore::Create(this);
         default: break;
     }
+    if (m_sdf3) return m_sdf3->CreateCommand(type, this);
     if (!m_store)
         throw FdoConnectionException::Create(L"The SDF connection must be open to create this command.");
     switch (type) {

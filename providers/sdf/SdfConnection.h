@@ -5,7 +5,9 @@
 // read these through the connection and, when they change them, write the
 // table first and then replace the connection's copy, so the two never
 // disagree. DataStore commands work on a closed connection; everything
-// else wants it open.
+// else wants it open. A genuine SDF 3 file (FDO's own format) is recognised
+// at Open, whatever its name, and read through an Sdf3Session instead:
+// while one is open, the commands and capabilities are the session's.
 #pragma once
 
 #include "SdfClassBinding.h"
@@ -19,6 +21,8 @@
 #include <vector>
 
 namespace sdf {
+
+class Sdf3Session;
 
 class SdfConnection : public FdoIConnection {
 public:
@@ -80,6 +84,7 @@ private:
     FdoPtr<FdoFeatureSchema> m_schema;
     std::vector<FdoXmlSpatialContext> m_contexts;
     std::map<std::wstring, FdoPtr<SdfClassBinding>> m_bindings;
+    FdoPtr<Sdf3Session> m_sdf3;  // set instead of m_store for an SDF 3 file
 };
 
 }  // namespace sdf
