@@ -17,19 +17,6 @@ struct Sql {
     bool exact = true;
 };
 
-void Conjuncts(FdoFilter* f, std::vector<FdoPtr<FdoFilter>>& out) {
-    auto* b = dynamic_cast<FdoBinaryLogicalOperator*>(f);
-    if (b && b->GetOperation() == FdoBinaryLogicalOperations_And) {
-        FdoPtr<FdoFilter> l = b->GetLeftOperand(), r = b->GetRightOperand();
-        if (l && r) {
-            Conjuncts(l, out);
-            Conjuncts(r, out);
-            return;
-        }
-    }
-    out.push_back(FdoPtr<FdoFilter>(FDO_SAFE_ADDREF(f)));
-}
-
 FdoFilter* And(FdoFilter* a, FdoFilter* b) { return FdoFilter::Combine(a, FdoBinaryLogicalOperations_And, b); }
 
 std::string Quote(const std::string& text, char q) {
@@ -229,8 +216,7 @@ FilterPlan FilterPlan::Make(FdoFilter* filter, ClassMap* map, OGRFeatureDefnH la
     FdoCommonFilterParts parts = FdoCommonFilterSplitter::Split(filter, cls);
 
     FdoPtr<FdoFilter> residual = FDO_SAFE_ADDREF(parts.remainder.p);
-    std::vector<FdoPtr<FdoFilter>> attribute;
-    if (parts.attributeFilter) Conjuncts(parts.attributeFilter, attribute);
+    std::vector<FdoPtr<FdoFilter>> attribute = FdoCommonFilterSplitter::Conjuncts(parts.attributeFilter);
     Translator translator(map, layer);
     for (auto& conjunct : attribute) {
         auto sql = translator.Filter(conjunct, false);
@@ -239,8 +225,7 @@ FilterPlan FilterPlan::Make(FdoFilter* filter, ClassMap* map, OGRFeatureDefnH la
     }
     plan.residual = residual;
 
-    std::vector<FdoPtr<FdoFilter>> top;
-    Conjuncts(filter, top);
+    std::vector<FdoPtr<FdoFilter>> top = FdoCommonFilterSplitter::Conjuncts(filter);
     int geometry = map->GeometryIndex();
     if (parts.hasEnvelope && geometry >= 0 && !HasEnvelopeIntersects(top) &&
         map->Find(parts.envelopeProperty) == geometry && std::isfinite(parts.minX) && std::isfinite(parts.maxX) &&

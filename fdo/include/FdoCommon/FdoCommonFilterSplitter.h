@@ -19,6 +19,8 @@
 #include <Fdo/Filter/Filter.h>
 #include <Fdo/Schema/ClassDefinition.h>
 
+#include <vector>
+
 struct FDO_API FdoCommonFilterParts {
     FdoPtr<FdoFilter> attributeFilter;  // null when no conjunct qualifies
     FdoPtr<FdoFilter> remainder;        // null when nothing is left
@@ -32,4 +34,8 @@ public:
     // classDefinition, when given, also keeps conditions on anything but
     // data properties of the class out of the attribute part.
     static FdoCommonFilterParts Split(FdoFilter* filter, FdoClassDefinition* classDefinition = nullptr);
+
+    // The operands of the filter's top-level AND chain, left to right (the
+    // filter itself when it is no AND); the original nodes, not copies.
+    static std::vector<FdoPtr<FdoFilter>> Conjuncts(FdoFilter* filter);
 };

@@ -11,13 +11,13 @@
 
 namespace {
 
-void Conjuncts(FdoFilter* f, std::vector<FdoPtr<FdoFilter>>& out) {
+void CollectConjuncts(FdoFilter* f, std::vector<FdoPtr<FdoFilter>>& out) {
     auto* b = dynamic_cast<FdoBinaryLogicalOperator*>(f);
     if (b && b->GetOperation() == FdoBinaryLogicalOperations_And) {
         FdoPtr<FdoFilter> l = b->GetLeftOperand(), r = b->GetRightOperand();
         if (l && r) {
-            Conjuncts(l, out);
-            Conjuncts(r, out);
+            CollectConjuncts(l, out);
+            CollectConjuncts(r, out);
             return;
         }
     }
@@ -123,8 +123,7 @@ void Append(FdoPtr<FdoFilter>& chain, FdoFilter* f) {
 FdoCommonFilterParts FdoCommonFilterSplitter::Split(FdoFilter* filter, FdoClassDefinition* classDefinition) {
     FdoCommonFilterParts parts;
     if (!filter) return parts;
-    std::vector<FdoPtr<FdoFilter>> conjuncts;
-    Conjuncts(filter, conjuncts);
+    std::vector<FdoPtr<FdoFilter>> conjuncts = Conjuncts(filter);
     AttributeCheck check(classDefinition);
     for (FdoPtr<FdoFilter>& c : conjuncts) {
         if (check.Filter(c)) {
@@ -135,4 +134,10 @@ FdoCommonFilterParts FdoCommonFilterSplitter::Split(FdoFilter* filter, FdoClassD
         }
     }
     return parts;
+}
+
+std::vector<FdoPtr<FdoFilter>> FdoCommonFilterSplitter::Conjuncts(FdoFilter* filter) {
+    std::vector<FdoPtr<FdoFilter>> conjuncts;
+    if (filter) CollectConjuncts(filter, conjuncts);
+    return conjuncts;
 }
