@@ -4,6 +4,8 @@
 // letter case but nothing else (a leading blank makes a name unknown).
 #include <GeoxferApi/FDO_Api.h>
 
+#include <FdoCommon/FdoCommonEnumNames.h>
+
 #include <cwchar>
 #include <iterator>
 #include <string>
@@ -17,28 +19,8 @@ struct NameEntry {
     E value;
 };
 
-// Ordered tables: lookups walk them in this order.
-const NameEntry<FdoDataType> kDataTypes[] = {
-    {L"Boolean", FdoDataType_Boolean}, {L"Byte", FdoDataType_Byte},     {L"DateTime", FdoDataType_DateTime},
-    {L"Decimal", FdoDataType_Decimal}, {L"Double", FdoDataType_Double}, {L"Int16", FdoDataType_Int16},
-    {L"Int32", FdoDataType_Int32},     {L"Int64", FdoDataType_Int64},   {L"Single", FdoDataType_Single},
-    {L"String", FdoDataType_String},   {L"BLOB", FdoDataType_BLOB},     {L"CLOB", FdoDataType_CLOB},
-};
-
-const NameEntry<FdoGeometryType> kGeometryTypes[] = {
-    {L"Point", FdoGeometryType_Point},
-    {L"LineString", FdoGeometryType_LineString},
-    {L"Polygon", FdoGeometryType_Polygon},
-    {L"MultiPoint", FdoGeometryType_MultiPoint},
-    {L"MultiLineString", FdoGeometryType_MultiLineString},
-    {L"MultiPolygon", FdoGeometryType_MultiPolygon},
-    {L"MultiGeometry", FdoGeometryType_MultiGeometry},
-    {L"CurveString", FdoGeometryType_CurveString},
-    {L"CurvePolygon", FdoGeometryType_CurvePolygon},
-    {L"MultiCurveString", FdoGeometryType_MultiCurveString},
-    {L"MultiCurvePolygon", FdoGeometryType_MultiCurvePolygon},
-};
-
+// Ordered tables: lookups walk them in this order. Data and geometry type
+// names are the layer's own (FdoCommonEnumNames).
 const NameEntry<FdoGeometricType> kGeometricTypes[] = {
     {L"POINT", FdoGeometricType_Point},
     {L"CURVE", FdoGeometricType_Curve},
@@ -104,16 +86,20 @@ std::vector<std::wstring> SplitDroppingEmpty(const wchar_t* text, wchar_t separa
 }  // namespace
 
 const wchar_t* c_FDO_Api::FdoDataTypeToString(FdoDataType type) {
-    const wchar_t* name = NameOf(kDataTypes, type);
+    const wchar_t* name = FdoCommonEnumNames::DataType(type);
     return name ? name : L"Unknown FdoDataType";
 }
 
-bool c_FDO_Api::FdoStringToDataType(const wchar_t* name, FdoDataType& type) { return ValueOf(kDataTypes, name, type); }
+bool c_FDO_Api::FdoStringToDataType(const wchar_t* name, FdoDataType& type) {
+    return FdoCommonEnumNames::ParseDataType(name, type);
+}
 
-const wchar_t* c_FDO_Api::FdoGeometryTypeToString(FdoGeometryType type) { return NameOf(kGeometryTypes, type); }
+const wchar_t* c_FDO_Api::FdoGeometryTypeToString(FdoGeometryType type) {
+    return type == FdoGeometryType_None ? nullptr : FdoCommonEnumNames::GeometryType(type);
+}
 
 bool c_FDO_Api::FdoStringToGeometryType(const wchar_t* name, FdoGeometryType& type) {
-    return ValueOf(kGeometryTypes, name, type);
+    return FdoCommonEnumNames::ParseGeometryType(name, type);
 }
 
 const wchar_t* c_FDO_Api::FdoGeometricTypeToString(FdoGeometricType type) { return NameOf(kGeometricTypes, type); }
@@ -156,7 +142,7 @@ FdoStringP c_FDO_Api::FdoGeometryTypesToString(FdoGeometryType* types, int count
     std::wstring text;
     for (int i = 0; types && i < count; i++) {
         if (i > 0) text += L',';
-        const wchar_t* name = NameOf(kGeometryTypes, types[i]);
+        const wchar_t* name = FdoGeometryTypeToString(types[i]);
         text += name ? name : kUnnamedGeometryType;
     }
     return FdoStringP(text.c_str());
@@ -168,7 +154,7 @@ bool c_FDO_Api::FdoStringToGeometryTypes(const wchar_t* text, FdoGeometryType*& 
     for (const auto& piece : SplitDroppingEmpty(text, L',')) {
         if (count >= kGeometryTypeBufferSize) break;
         FdoGeometryType type;
-        if (!ValueOf(kGeometryTypes, piece.c_str(), type)) return false;
+        if (!FdoCommonEnumNames::ParseGeometryType(piece.c_str(), type)) return false;
         g_GeometryTypeBuffer[count++] = type;
     }
     return true;

@@ -11,7 +11,6 @@
 #include <Fdo/Common/Collection.h>
 #include <Fdo/Common/NamedCollection.h>
 #include <Fdo/Common/StringCollection.h>
-#include <Fdo/Xml/XmlSupport.h>
 #include <Fdo/Expression/Expression.h>
 #include <Fdo/Expression/DataValue.h>
 #include <Fdo/Expression/GeometryValue.h>
@@ -39,6 +38,7 @@
 #include <Fdo/Xml/SchemaXml.h>
 #include <FdoCommon/FdoCommonSchemaUtil.h>
 #include <FdoCommon/FdoCommonSchemaCompare.h>
+#include <FdoCommon/FdoCommonEnumNames.h>
 #include <Fdo/Connections/IConnection.h>
 #include <Fdo/Commands/Feature/ISelect.h>
 #include <Fdo/Commands/Feature/ISelectAggregates.h>

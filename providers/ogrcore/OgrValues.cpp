@@ -4,6 +4,8 @@
 #include <ogrcore/OgrError.h>
 #include <ogrcore/OgrValues.h>
 
+#include <FdoCommon/FdoCommonEnumNames.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -37,28 +39,13 @@ void CheckRange(const PropertyBinding& b, FdoInt64 v) {
 }  // namespace
 
 FdoString* DataTypeName(FdoDataType type) {
-    static FdoString* const names[] = {L"Boolean", L"Byte",   L"DateTime", L"Decimal", L"Double", L"Int16",
-                                       L"Int32",   L"Int64",  L"Single",   L"String",  L"BLOB",   L"CLOB"};
-    int i = static_cast<int>(type);
-    return i >= 0 && i < 12 ? names[i] : L"Unknown";
+    FdoString* name = FdoCommonEnumNames::DataType(type);
+    return name ? name : L"Unknown";
 }
 
 FdoString* GeometryTypeName(FdoGeometryType type) {
-    switch (type) {
-        case FdoGeometryType_None: return L"None";
-        case FdoGeometryType_Point: return L"Point";
-        case FdoGeometryType_LineString: return L"LineString";
-        case FdoGeometryType_Polygon: return L"Polygon";
-        case FdoGeometryType_MultiPoint: return L"MultiPoint";
-        case FdoGeometryType_MultiLineString: return L"MultiLineString";
-        case FdoGeometryType_MultiPolygon: return L"MultiPolygon";
-        case FdoGeometryType_MultiGeometry: return L"MultiGeometry";
-        case FdoGeometryType_CurveString: return L"CurveString";
-        case FdoGeometryType_CurvePolygon: return L"CurvePolygon";
-        case FdoGeometryType_MultiCurveString: return L"MultiCurveString";
-        case FdoGeometryType_MultiCurvePolygon: return L"MultiCurvePolygon";
-    }
-    return L"Unknown";
+    FdoString* name = FdoCommonEnumNames::GeometryType(type);
+    return name ? name : L"Unknown";
 }
 
 OGRwkbGeometryType LayerGeometryType(FdoGeometricPropertyDefinition* geometry, bool allKinds) {

@@ -1,6 +1,8 @@
 // Number, quote, keyword and date/time text rules of FDO expression text.
 #include "expression/LiteralText.h"
 
+#include <FdoCommon/FdoCommonEnumNames.h>
+
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -162,21 +164,8 @@ bool ParseDateTime(FdoString* text, DateTimeForm form, FdoDateTime& out) {
 }
 
 FdoString* DataTypeName(FdoDataType type) {
-    switch (type) {
-        case FdoDataType_Boolean: return L"Boolean";
-        case FdoDataType_Byte: return L"Byte";
-        case FdoDataType_DateTime: return L"DateTime";
-        case FdoDataType_Decimal: return L"Decimal";
-        case FdoDataType_Double: return L"Double";
-        case FdoDataType_Int16: return L"Int16";
-        case FdoDataType_Int32: return L"Int32";
-        case FdoDataType_Int64: return L"Int64";
-        case FdoDataType_Single: return L"Single";
-        case FdoDataType_String: return L"String";
-        case FdoDataType_BLOB: return L"BLOB";
-        case FdoDataType_CLOB: return L"CLOB";
-    }
-    return L"Unknown";
+    FdoString* name = FdoCommonEnumNames::DataType(type);
+    return name ? name : L"Unknown";
 }
 
 }  // namespace FdoLiteralText

@@ -4,6 +4,7 @@
 #include "ByteCursor.h"
 
 #include <Fdo/Common/Enums.h>
+#include <FdoCommon/FdoCommonEnumNames.h>
 
 namespace fdogeom {
 
@@ -61,20 +62,10 @@ FdoInt32 FgfPartType(FdoInt32 aggregateType) {
 bool IsFgfAggregate(FdoInt32 type) { return FgfPartType(type) >= 0; }
 
 const wchar_t* FgfTypeName(FdoInt32 type) {
-    switch (type) {
-        case FdoGeometryType_Point: return L"Point";
-        case FdoGeometryType_LineString: return L"LineString";
-        case FdoGeometryType_Polygon: return L"Polygon";
-        case FdoGeometryType_MultiPoint: return L"MultiPoint";
-        case FdoGeometryType_MultiLineString: return L"MultiLineString";
-        case FdoGeometryType_MultiPolygon: return L"MultiPolygon";
-        case FdoGeometryType_MultiGeometry: return L"MultiGeometry";
-        case FdoGeometryType_CurveString: return L"CurveString";
-        case FdoGeometryType_CurvePolygon: return L"CurvePolygon";
-        case FdoGeometryType_MultiCurveString: return L"MultiCurveString";
-        case FdoGeometryType_MultiCurvePolygon: return L"MultiCurvePolygon";
-        default: return L"unknown";
-    }
+    FdoString* name = type == FdoGeometryType_None
+                          ? nullptr
+                          : FdoCommonEnumNames::GeometryType(static_cast<FdoGeometryType>(type));
+    return name ? name : L"unknown";
 }
 
 }  // namespace fdogeom
