@@ -3,9 +3,11 @@
 #include <xercesc/util/PlatformUtils.hpp>
 #include <xercesc/util/XMLException.hpp>
 
+#include <type_traits>
+
 XERCES_CPP_NAMESPACE_USE
 
-static_assert(sizeof(XMLCh) == sizeof(char16_t), "Xerces must be built with 16-bit XMLCh");
+static_assert(std::is_same_v<XMLCh, char16_t>, "Xerces must be built with char16_t as XMLCh");
 
 void FdoXmlPlatform::Initialize() {
     static bool done = false;
@@ -20,7 +22,7 @@ void FdoXmlPlatform::Initialize() {
 
 std::u16string FdoXmlText::ToXml(FdoString* text) { return FdoStringP::Utf16FromUnicode(text); }
 
-FdoStringP FdoXmlText::FromXml(const XMLCh* text) {
+FdoStringP FdoXmlText::FromXml(const char16_t* text) {
     if (!text) return FdoStringP();
-    return FdoStringP(FdoStringP::Utf16ToUnicode(reinterpret_cast<const char16_t*>(text)));
+    return FdoStringP(FdoStringP::Utf16ToUnicode(text));
 }
