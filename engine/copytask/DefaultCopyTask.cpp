@@ -6,6 +6,8 @@
 #include <GeoxferApi/GXF_CopyTask_API.h>
 #include <GeoxferApi/LastError.h>
 
+#include "copytask/LastErrorText.h"
+
 #include "transfer/Connections.h"
 
 #include <Fdo.h>

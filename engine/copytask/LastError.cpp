@@ -2,7 +2,7 @@
 // SetLastErrorText and read through c_FDO_Api::GXF_GetLastError and the C
 // function GXF_GetLastError. The engine is used from one thread at a time,
 // so the text is not guarded.
-#include <GeoxferApi/LastError.h>
+#include "copytask/LastErrorText.h"
 #include <GeoxferApi/FDO_Api.h>
 
 #include <Fdo/Common/StringP.h>

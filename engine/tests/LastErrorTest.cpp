@@ -2,6 +2,8 @@
 #include <GeoxferApi/FDO_Api.h>
 #include <GeoxferApi/LastError.h>
 
+#include "copytask/LastErrorText.h"
+
 #include <gtest/gtest.h>
 
 #include <string>

@@ -7,6 +7,8 @@
 #include <GeoxferApi/FdoSpatialContext.h>
 #include <GeoxferApi/LastError.h>
 
+#include "copytask/LastErrorText.h"
+
 #include <FdoCommon/FdoCommonSchemaCompare.h>
 #include <FdoCommon/FdoCommonSchemaUtil.h>
 

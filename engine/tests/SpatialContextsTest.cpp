@@ -5,6 +5,8 @@
 #include <GeoxferApi/FdoSpatialContext.h>
 #include <GeoxferApi/LastError.h>
 
+#include "copytask/LastErrorText.h"
+
 #include "StoreTestSupport.h"
 
 #include <cwctype>

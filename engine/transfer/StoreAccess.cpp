@@ -2,6 +2,7 @@
 // StoreAccess.h.
 #include "transfer/StoreAccess.h"
 
+#include "copytask/LastErrorText.h"
 #include "transfer/Connections.h"
 
 #include <GeoxferApi/LastError.h>

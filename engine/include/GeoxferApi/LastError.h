@@ -24,10 +24,6 @@ enum e_GXF_ResultCode {
     GXF_Result_NoCreateSpatialContext = 12,
 };
 
-// Replaces the last error text with a copy of message (null = empty).
-// Internal to the engine: not exported.
-void SetLastErrorText(const wchar_t* message);
-
 // Copies the last error text into buffer with strncpy-like semantics: at most
 // maxChars characters, padded with zeros when shorter, unterminated when the
 // text is maxChars long or longer. Always returns 1.
