@@ -1,7 +1,6 @@
 // Registers Norv.Oracle, Norv.MsSqlSpatial and Norv.Informix with the
 // process provider registry; each makes a NorvConnection of its dialect.
-#include "NorvProviders.h"
-
+#include "../BuiltInProviders.h"
 #include "NorvConnection.h"
 
 namespace {

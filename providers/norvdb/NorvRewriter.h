@@ -31,7 +31,7 @@ struct RewriteOptions {
     std::string defaultOwner;  // schema of unqualified CREATE/DROP
 };
 
-class FDO_API NorvRewriter {
+class NorvRewriter {
 public:
     // Throws std::invalid_argument for text that cannot be tokenised or a
     // recognised statement that is malformed.

@@ -13,7 +13,7 @@
 
 namespace norvdb {
 
-class FDO_API NorvSdoElements {
+class NorvSdoElements {
 public:
     // Throws std::invalid_argument naming what is wrong.
     static std::string ToWkt(int gtype, const std::vector<double>& elemInfo, const std::vector<double>& ordinates);

@@ -24,7 +24,7 @@ enum class TokenKind {
     Comment,      // -- to end of line, or /* ... */
 };
 
-struct FDO_API Token {
+struct Token {
     TokenKind kind;
     std::string text;
 
@@ -37,7 +37,7 @@ struct FDO_API Token {
     std::string Name(bool upperCase) const;
 };
 
-class FDO_API NorvTokenizer {
+class NorvTokenizer {
 public:
     // Throws std::invalid_argument for an unterminated string, quoted name
     // or comment; the message names the place.

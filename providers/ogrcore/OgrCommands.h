@@ -6,7 +6,7 @@
 
 namespace ogrcore {
 
-class FDO_API Select : public SelectSettings<FeatureCommand<FdoISelect>> {
+class Select : public SelectSettings<FeatureCommand<FdoISelect>> {
 public:
     static Select* Create(FdoIConnection* connection, Store* store) { return new Select(connection, store); }
     void SetLockType(FdoLockType value) override;
@@ -19,7 +19,7 @@ protected:
 // Count() / Count(property) and SpatialExtents(geometry), as computed
 // identifiers; with a filter the rows are read and evaluated, without one
 // OGR's feature count and extent answer.
-class FDO_API SelectAggregates : public SelectAggregatesSettings<FeatureCommand<FdoISelectAggregates>> {
+class SelectAggregates : public SelectAggregatesSettings<FeatureCommand<FdoISelectAggregates>> {
 public:
     static SelectAggregates* Create(FdoIConnection* connection, Store* store) {
         return new SelectAggregates(connection, store);
@@ -32,7 +32,7 @@ protected:
 
 // Inserts the property values once per Execute, or one feature per element
 // of the batch parameter values when the batch is not empty.
-class FDO_API Insert : public InsertSettings<Command<FdoIInsert>> {
+class Insert : public InsertSettings<Command<FdoIInsert>> {
 public:
     static Insert* Create(FdoIConnection* connection, Store* store) { return new Insert(connection, store); }
     FdoIFeatureReader* Execute() override;
@@ -41,7 +41,7 @@ protected:
     using InsertSettings::InsertSettings;
 };
 
-class FDO_API Update : public UpdateSettings<FeatureCommand<FdoIUpdate>> {
+class Update : public UpdateSettings<FeatureCommand<FdoIUpdate>> {
 public:
     static Update* Create(FdoIConnection* connection, Store* store) { return new Update(connection, store); }
     FdoInt32 Execute() override;
@@ -50,7 +50,7 @@ protected:
     using UpdateSettings::UpdateSettings;
 };
 
-class FDO_API Delete : public FeatureCommand<FdoIDelete> {
+class Delete : public FeatureCommand<FdoIDelete> {
 public:
     static Delete* Create(FdoIConnection* connection, Store* store) { return new Delete(connection, store); }
     FdoInt32 Execute() override;
@@ -59,7 +59,7 @@ protected:
     using FeatureCommand<FdoIDelete>::FeatureCommand;
 };
 
-class FDO_API DescribeSchema : public DescribeSchemaSettings<Command<FdoIDescribeSchema>> {
+class DescribeSchema : public DescribeSchemaSettings<Command<FdoIDescribeSchema>> {
 public:
     static DescribeSchema* Create(FdoIConnection* connection, Store* store) {
         return new DescribeSchema(connection, store);
@@ -70,7 +70,7 @@ protected:
     using DescribeSchemaSettings::DescribeSchemaSettings;
 };
 
-class FDO_API GetSchemaNames : public Command<FdoIGetSchemaNames> {
+class GetSchemaNames : public Command<FdoIGetSchemaNames> {
 public:
     static GetSchemaNames* Create(FdoIConnection* connection, Store* store) {
         return new GetSchemaNames(connection, store);
@@ -81,7 +81,7 @@ protected:
     using Command<FdoIGetSchemaNames>::Command;
 };
 
-class FDO_API GetClassNames : public GetClassNamesSettings<Command<FdoIGetClassNames>> {
+class GetClassNames : public GetClassNamesSettings<Command<FdoIGetClassNames>> {
 public:
     static GetClassNames* Create(FdoIConnection* connection, Store* store) {
         return new GetClassNames(connection, store);
@@ -92,7 +92,7 @@ protected:
     using GetClassNamesSettings::GetClassNamesSettings;
 };
 
-class FDO_API GetSpatialContexts : public Command<FdoIGetSpatialContexts> {
+class GetSpatialContexts : public Command<FdoIGetSpatialContexts> {
 public:
     static GetSpatialContexts* Create(FdoIConnection* connection, Store* store) {
         return new GetSpatialContexts(connection, store);
@@ -110,6 +110,6 @@ private:
 
 // The schema named name in schemas, or any when name is empty (new
 // reference); an unknown name throws FdoCommandException.
-FDO_API FdoFeatureSchema* FindSchema(FdoFeatureSchemaCollection* schemas, FdoString* name);
+FdoFeatureSchema* FindSchema(FdoFeatureSchemaCollection* schemas, FdoString* name);
 
 }  // namespace ogrcore

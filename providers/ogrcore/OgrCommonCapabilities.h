@@ -11,11 +11,11 @@
 
 namespace ogrcore {
 
-FDO_API FdoIFilterCapabilities* EvaluatorFilterCapabilities();
+FdoIFilterCapabilities* EvaluatorFilterCapabilities();
 // Basic, function and parameter expressions; functions: the functions
 // listed (null: none).
-FDO_API FdoIExpressionCapabilities* EvaluatorExpressionCapabilities(FdoFunctionDefinitionCollection* functions = nullptr);
+FdoIExpressionCapabilities* EvaluatorExpressionCapabilities(FdoFunctionDefinitionCollection* functions = nullptr);
 // write: whether the connection writes.
-FDO_API FdoIConnectionCapabilities* FileConnectionCapabilities(bool write);
+FdoIConnectionCapabilities* FileConnectionCapabilities(bool write);
 
 }  // namespace ogrcore

@@ -22,7 +22,7 @@ class DataSource;
 
 // A layer handed out by a DataSource; move-only, releases its claim on the
 // layer's cursor when destroyed.
-class FDO_API LayerLease {
+class LayerLease {
 public:
     LayerLease() = default;
     LayerLease(DataSource* owner, Dataset* dataset, OGRLayerH layer, bool claimed);
@@ -46,7 +46,7 @@ private:
     bool m_claimed = false;
 };
 
-class FDO_API DataSource : public FdoDisposable {
+class DataSource : public FdoDisposable {
 public:
     static constexpr long kChunkRows = 20000;
 

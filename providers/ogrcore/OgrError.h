@@ -17,9 +17,9 @@
 namespace ogrcore {
 
 // Registers GDAL's drivers once and silences its default error output.
-FDO_API void Init();
+void Init();
 
-class FDO_API ErrorTrap {
+class ErrorTrap {
 public:
     ErrorTrap();
     ~ErrorTrap();

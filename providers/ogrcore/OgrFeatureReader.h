@@ -20,7 +20,7 @@ namespace ogrcore {
 class FeatureRow;
 class LeaseHolder;
 
-class FDO_API FeatureReader : public FdoIFeatureReader {
+class FeatureReader : public FdoIFeatureReader {
 public:
     // selectList: property names to return (null or empty: all); filter and
     // parameters may be null. pushDown false evaluates the whole filter

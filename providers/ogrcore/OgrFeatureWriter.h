@@ -13,7 +13,7 @@
 
 namespace ogrcore {
 
-class FDO_API FeatureWriter {
+class FeatureWriter {
 public:
     explicit FeatureWriter(ClassMap* map);
 

@@ -17,7 +17,7 @@
 
 namespace ogrcore {
 
-struct FDO_API FilterPlan {
+struct FilterPlan {
     std::string attributeFilter;   // OGR SQL for OGR_L_SetAttributeFilter; empty: none
     FdoPtr<FdoFilter> residual;    // for FdoCommonFilterEvaluator; null: nothing left
     bool hasRect = false;          // for OGR_L_SetSpatialFilterRect

@@ -17,7 +17,7 @@
 
 namespace ogrcore {
 
-class FDO_API Dataset : public FdoIDisposable {
+class Dataset : public FdoIDisposable {
 public:
     // Opens a vector data source; drivers limits the GDAL drivers tried
     // (empty: any). Failure throws FdoConnectionException naming the path.
@@ -57,7 +57,7 @@ using FeaturePtr = std::unique_ptr<std::remove_pointer_t<OGRFeatureH>, FeatureDe
 using GeometryPtr = std::unique_ptr<std::remove_pointer_t<OGRGeometryH>, GeometryDeleter>;
 
 // Text conversions at the GDAL boundary.
-FDO_API std::string Utf8(FdoString* text);
-FDO_API FdoStringP Wide(const char* utf8);
+std::string Utf8(FdoString* text);
+FdoStringP Wide(const char* utf8);
 
 }  // namespace ogrcore

@@ -7,7 +7,7 @@
 namespace ogrcore {
 
 // One row per inserted feature, holding its identity value.
-class FDO_API IdentityReader : public FdoIFeatureReader {
+class IdentityReader : public FdoIFeatureReader {
 public:
     static IdentityReader* Create(FdoClassDefinition* cls, FdoString* identityName, FdoDataType type,
                                   std::vector<FdoInt64> values) {
@@ -54,7 +54,7 @@ private:
 };
 
 // One row of named values: data values or FGF geometries.
-class FDO_API DataRowReader : public FdoIDataReader {
+class DataRowReader : public FdoIDataReader {
 public:
     static DataRowReader* Create() { return new DataRowReader(); }
     void AddData(FdoString* name, FdoDataValue* value);
@@ -100,7 +100,7 @@ private:
     bool m_done = false;
 };
 
-class FDO_API SpatialContextReader : public FdoISpatialContextReader {
+class SpatialContextReader : public FdoISpatialContextReader {
 public:
     static SpatialContextReader* Create(std::vector<SpatialContextInfo> contexts) {
         return new SpatialContextReader(std::move(contexts));
@@ -128,6 +128,6 @@ private:
 };
 
 // FGF of the closed polygon around a rectangle.
-FDO_API FdoByteArray* RectangleFgf(double minX, double minY, double maxX, double maxY);
+FdoByteArray* RectangleFgf(double minX, double minY, double maxX, double maxY);
 
 }  // namespace ogrcore

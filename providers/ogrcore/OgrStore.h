@@ -11,7 +11,7 @@
 
 namespace ogrcore {
 
-struct FDO_API SpatialContextInfo {
+struct SpatialContextInfo {
     FdoStringP name;
     FdoStringP description;
     FdoStringP coordinateSystem;
@@ -22,7 +22,7 @@ struct FDO_API SpatialContextInfo {
     double zTolerance = 0.001;
 };
 
-class FDO_API Store {
+class Store {
 public:
     // Throws FdoConnectionException when the connection is not open.
     virtual void CheckOpen() = 0;

@@ -14,39 +14,39 @@
 namespace ogrcore {
 
 // Whether the bound value of the feature is null (geometry: no geometry).
-FDO_API bool IsNullValue(OGRFeatureH feature, const PropertyBinding& binding, FdoInt64 fidOffset);
+bool IsNullValue(OGRFeatureH feature, const PropertyBinding& binding, FdoInt64 fidOffset);
 
 // The value of a data or identity property as its FDO type (new
 // reference; a null value of that type when unset).
-FDO_API FdoDataValue* ReadDataValue(OGRFeatureH feature, const PropertyBinding& binding, FdoInt64 fidOffset);
+FdoDataValue* ReadDataValue(OGRFeatureH feature, const PropertyBinding& binding, FdoInt64 fidOffset);
 
 // Typed reads of a non-null field; out-of-range numbers throw
 // FdoCommandException naming the property.
-FDO_API FdoInt64 ReadInteger(OGRFeatureH feature, const PropertyBinding& binding, FdoInt64 fidOffset);
-FDO_API double ReadReal(OGRFeatureH feature, const PropertyBinding& binding);
-FDO_API bool ReadBoolean(OGRFeatureH feature, const PropertyBinding& binding);
-FDO_API FdoDateTime ReadDateTime(OGRFeatureH feature, const PropertyBinding& binding);
+FdoInt64 ReadInteger(OGRFeatureH feature, const PropertyBinding& binding, FdoInt64 fidOffset);
+double ReadReal(OGRFeatureH feature, const PropertyBinding& binding);
+bool ReadBoolean(OGRFeatureH feature, const PropertyBinding& binding);
+FdoDateTime ReadDateTime(OGRFeatureH feature, const PropertyBinding& binding);
 
 // Text of logical fields: Y y T t 1 are true, N n F f 0 false; anything else is null.
-FDO_API int LogicalFromText(const char* text);  // 1, 0, or -1 for null
+int LogicalFromText(const char* text);  // 1, 0, or -1 for null
 
 // FGF of the feature's geometry into fgf; false when it has none.
-FDO_API bool ReadGeometry(OGRFeatureH feature, int geometryField, std::vector<FdoByte>& wkbScratch,
+bool ReadGeometry(OGRFeatureH feature, int geometryField, std::vector<FdoByte>& wkbScratch,
                           std::vector<FdoByte>& fgf);
 // FGF of an OGR geometry.
-FDO_API void GeometryToFgf(OGRGeometryH geometry, std::vector<FdoByte>& wkbScratch, std::vector<FdoByte>& fgf);
+void GeometryToFgf(OGRGeometryH geometry, std::vector<FdoByte>& wkbScratch, std::vector<FdoByte>& fgf);
 // A new OGR geometry from FGF; bad bytes throw FdoException.
-FDO_API GeometryPtr GeometryFromFgf(const FdoByte* fgf, FdoInt32 count, std::vector<FdoByte>& wkbScratch);
+GeometryPtr GeometryFromFgf(const FdoByte* fgf, FdoInt32 count, std::vector<FdoByte>& wkbScratch);
 
 // Stores value (null allowed) in the bound field of feature. A value that
 // cannot become the property's type throws FdoCommandException naming the
 // property and both types.
-FDO_API void WriteDataValue(OGRFeatureH feature, const PropertyBinding& binding, FdoDataValue* value);
+void WriteDataValue(OGRFeatureH feature, const PropertyBinding& binding, FdoDataValue* value);
 
 // "Int32", "String", ... as FDO names its data types.
-FDO_API FdoString* DataTypeName(FdoDataType type);
+FdoString* DataTypeName(FdoDataType type);
 // "Point", "MultiCurvePolygon", ... as FDO names its geometry types.
-FDO_API FdoString* GeometryTypeName(FdoGeometryType type);
+FdoString* GeometryTypeName(FdoGeometryType type);
 
 // The OGR geometry type of a layer for a geometric property: the one type
 // its specific geometry types name, or wkbUnknown when they name several,
@@ -54,6 +54,6 @@ FDO_API FdoString* GeometryTypeName(FdoGeometryType type);
 // kinds map too (to GeometryCollection, CompoundCurve, CurvePolygon,
 // MultiCurve, MultiSurface); otherwise only the point, line and polygon
 // kinds do, and the others give wkbUnknown.
-FDO_API OGRwkbGeometryType LayerGeometryType(FdoGeometricPropertyDefinition* geometry, bool allKinds);
+OGRwkbGeometryType LayerGeometryType(FdoGeometricPropertyDefinition* geometry, bool allKinds);
 
 }  // namespace ogrcore

@@ -1,22 +1,16 @@
-// Registration of the SDF provider with the process provider registry.
+// Registration of OSGeo.SDF with the process provider registry.
 #include "SdfProvider.h"
 
+#include "../BuiltInProviders.h"
 #include "SdfConnection.h"
-
-namespace sdf {
 
 namespace {
 
-FdoIConnection* CreateSdfConnection() { return SdfConnection::Create(); }
+FdoIConnection* CreateSdfConnection() { return sdf::SdfConnection::Create(); }
 
 }  // namespace
 
-void RegisterSdfProvider() {
-    FdoProviderRegistry::RegisterBuiltIn(kProviderName, kProviderDisplayName, kProviderDescription, kProviderVersion,
-                                         kFdoVersion, CreateSdfConnection);
+void FdoSdfProvider_Register() {
+    FdoProviderRegistry::RegisterBuiltIn(sdf::kProviderName, sdf::kProviderDisplayName, sdf::kProviderDescription,
+                                         sdf::kProviderVersion, sdf::kFdoVersion, CreateSdfConnection);
 }
-
-}  // namespace sdf
-
-// The registration hook BuiltInProviders.cpp calls.
-void FdoSdfProvider_Register() { sdf::RegisterSdfProvider(); }

@@ -1,4 +1,5 @@
-// The names under which the SDF provider registers, and its registration.
+// The names under which the SDF provider registers (FdoSdfProvider_Register,
+// declared in BuiltInProviders.h) and which its connection info reports.
 #pragma once
 
 #include <Fdo.h>
@@ -13,10 +14,4 @@ constexpr FdoString* kProviderDescription =
 constexpr FdoString* kProviderVersion = L"4.2.0.0";
 constexpr FdoString* kFdoVersion = L"4.2.0.0";
 
-// Adds OSGeo.SDF.4.2 to the process provider registry.
-FDO_API void RegisterSdfProvider();
-
 }  // namespace sdf
-
-// The same, under the name BuiltInProviders.cpp uses.
-FDO_API void FdoSdfProvider_Register();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <Fdo.h>
+#include <BuiltInProviders.h>
 #include <sdf/SdfProvider.h>
 
 #include <gtest/gtest.h>
