@@ -4,7 +4,7 @@
 // BLOB, so that those values survive a round trip. Layer creation options
 // are passed only when the driver lists them, since drivers reject or
 // warn about options they do not know.
-#include "OgrLayerClass.h"
+#include <ogrcore/OgrLayerClass.h>
 
 #include <ogrcore/OgrError.h>
 #include <ogrcore/OgrValues.h>

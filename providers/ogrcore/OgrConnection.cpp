@@ -3,13 +3,13 @@
 // after the class; a source that cannot be opened fails the open with
 // GDAL's reason and the data source named. Close commits and closes what
 // the commands opened.
-#include "OgrConnection.h"
+#include <ogrcore/OgrConnection.h>
 
 #include <ogrcore/OgrCommands.h>
 #include <ogrcore/OgrError.h>
 
-#include "OgrCapabilities.h"
-#include "OgrSchemaCommands.h"
+#include <ogrcore/OgrCapabilities.h>
+#include <ogrcore/OgrSchemaCommands.h>
 
 #include <cpl_conv.h>
 #include <ogr_srs_api.h>
