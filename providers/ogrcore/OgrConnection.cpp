@@ -5,6 +5,8 @@
 // the commands opened.
 #include <ogrcore/OgrConnection.h>
 
+#include "OgrDeclaredGeometry.h"
+
 #include <ogrcore/OgrCommands.h>
 #include <ogrcore/OgrError.h>
 
@@ -284,6 +286,12 @@ ogrcore::ClassMap* OgrConnection::AddLayerClass(OGRLayerH layer, FdoString* clas
     FdoPtr<ogrcore::ClassMap> map =
         BuildLayerClass(m_source, layer, className, context, m_target.writable, Rules(), &scan);
     ClassBuilt(map, scan);
+    // A multi layer takes the single form of its kind too, as a multi
+    // geometry of one part (OgrDeclaredGeometry.h).
+    if (!map->Adapter()) {
+        FdoPtr<ogrcore::GeometryAdapter> multi = MultiPartAdapterFor(OGR_L_GetGeomType(layer));
+        if (multi) map->SetGeometryAdapter(multi);
+    }
     CreatedLayer created;
     if (RecallLayer(m_target.path, map->LayerName(), created))
         for (const auto& [alias, property] : created.aliases) map->AddAlias(alias.c_str(), property.c_str());
@@ -429,15 +437,9 @@ void OgrConnection::CreateClass(FdoClassDefinition* cls) {
         FdoPtr<FdoPropertyDefinition> p = props->GetItem(i);
         geometry = dynamic_cast<FdoGeometricPropertyDefinition*>(p.p);
     }
-    const ogrcore::SpatialContextInfo* context = nullptr;
-    if (geometry) {
-        FdoString* association = geometry->GetSpatialContextAssociation();
-        context = FindContext(association);
-        if (association && *association && !context)
-            throw FdoSchemaException::Create(FdoStringP::Format(
-                L"The spatial context '%ls' of geometry '%ls' in class '%ls' does not exist: create it first.",
-                association, geometry->GetName(), className));
-    }
+    // The layer's coordinate system is that of the context the geometry
+    // names when this connection knows it; an unknown context gives none.
+    const ogrcore::SpatialContextInfo* context = geometry ? FindContext(geometry->GetSpatialContextAssociation()) : nullptr;
     FdoPtr<ogrcore::GeometryAdapter> adapter;
     OGRSpatialReferenceH srs = NewLayerSrs(context, geometry, adapter);
     std::set<std::wstring> skip;

@@ -50,6 +50,9 @@ void CheckNumberFits(OGRLayerH layer, OGRFeatureH f, int field, FdoString* prope
             std::string cut(text, static_cast<size_t>(width));
             if (cut.find('.') != std::string::npos && std::strtod(cut.c_str(), nullptr) == v) return;
             if (WidenRealField(layer, fd, field, needed)) return;
+            // A layer whose fields cannot change (KML, FlatGeobuf) writes
+            // numbers as text or binary whatever the width says.
+            if (layer && !OGR_L_TestCapability(layer, OLCAlterFieldDefn)) return;
         }
     } else {
         return;
@@ -145,7 +148,7 @@ FdoInt64 FeatureWriter::Insert(FdoPropertyValueCollection* values, FdoParameterV
     ErrorTrap trap;
     OGRErr err = OGR_L_CreateFeature(lease.Layer(), feature.get());
     if (err != OGRERR_NONE || (!trap.Empty() && !OnlyNumberWidthWarnings(trap)))
-        throw FdoCommandException::Create(trap.Describe(
+        throw FdoCommandException::Create(trap.DescribeWithWarnings(
             FdoStringP::Format(L"Inserting a feature into class '%ls' failed", m_map->ClassName())));
     m_source->RowWritten();
     return OGR_F_GetFID(feature.get()) + m_map->FidOffset();
@@ -161,7 +164,7 @@ void FeatureWriter::Update(FdoInt64 fid, FdoPropertyValueCollection* values, Fdo
             m_map->ClassName())));
     Apply(lease.Layer(), feature.get(), values, parameters);
     if (OGR_L_SetFeature(lease.Layer(), feature.get()) != OGRERR_NONE || (!trap.Empty() && !OnlyNumberWidthWarnings(trap)))
-        throw FdoCommandException::Create(trap.Describe(FdoStringP::Format(
+        throw FdoCommandException::Create(trap.DescribeWithWarnings(FdoStringP::Format(
             L"Updating feature %lld of class '%ls' failed", static_cast<long long>(fid + m_map->FidOffset()),
             m_map->ClassName())));
     m_source->RowWritten();
