@@ -5,7 +5,7 @@
 // the commands opened.
 #include <ogrcore/OgrConnection.h>
 
-#include "OgrDeclaredGeometry.h"
+#include <ogrcore/OgrDeclaredGeometry.h>
 
 #include <ogrcore/OgrCommands.h>
 #include <ogrcore/OgrError.h>

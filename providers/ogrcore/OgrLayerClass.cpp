@@ -6,7 +6,7 @@
 // warn about options they do not know.
 #include <ogrcore/OgrLayerClass.h>
 
-#include "OgrDeclaredGeometry.h"
+#include <ogrcore/OgrDeclaredGeometry.h>
 
 #include <ogrcore/OgrError.h>
 #include <ogrcore/OgrValues.h>

@@ -1,5 +1,5 @@
 // See OgrDeclaredGeometry.h.
-#include "OgrDeclaredGeometry.h"
+#include <ogrcore/OgrDeclaredGeometry.h>
 
 #include <ogrcore/OgrValues.h>
 
