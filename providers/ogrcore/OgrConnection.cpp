@@ -177,7 +177,13 @@ Target OgrConnection::ResolveTarget() {
 
 FdoStringP OgrConnection::DataSourceText() { return m_info->Dictionary()->GetProperty(kDataSourceProperty); }
 
-LayerRules OgrConnection::Rules() { return LayerRules(); }
+LayerRules OgrConnection::Rules() {
+    LayerRules rules;
+    // A GeoJSON layer states no geometry type unless every row has the
+    // same one; GDAL holds the file in memory, so its rows tell cheaply.
+    rules.scanUnknownGeometry = m_driver == "GeoJSON" || m_driver == "GeoJSONSeq";
+    return rules;
+}
 
 FdoStringP OgrConnection::ClassNameOf(const char* layerName) {
     std::wstring name = ogrcore::Wide(layerName).Str();

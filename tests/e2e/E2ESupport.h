@@ -236,6 +236,25 @@ inline std::string RunCopyTaskFailing(const fs::path& dir, const std::string& na
     return run.out + run.err;
 }
 
+// The GDAL connection text of the PostGIS server of the tests (GEOXFER_PG),
+// empty when there is none.
+inline std::string PostGis() {
+    const char* pg = std::getenv("GEOXFER_PG");
+    return pg ? pg : "";
+}
+
+// Runs one SQL statement on that server; false when it failed.
+inline bool RunPgSql(const std::string& sql) {
+    GDALAllRegister();
+    GDALDatasetH pg = GDALOpenEx(PostGis().c_str(), GDAL_OF_VECTOR | GDAL_OF_UPDATE, nullptr, nullptr, nullptr);
+    if (!pg) return false;
+    CPLErrorReset();
+    GDALDatasetReleaseResultSet(pg, GDALDatasetExecuteSQL(pg, sql.c_str(), nullptr, nullptr));
+    const bool ok = CPLGetLastErrorType() == CE_None;
+    GDALClose(pg);
+    return ok;
+}
+
 // ---------------------------------------------------------------- reading through GDAL
 
 struct GdalDatasetCloser {
