@@ -89,15 +89,16 @@ FdoIFeatureReader* Insert::Execute() {
     FdoPtr<ClassMap> map = m_store->GetClassMap(m_className);
     m_store->CheckWritable(map);
     FeatureWriter writer(map);
+    writer.Bind(m_values);
     std::vector<FdoInt64> ids;
     if (m_batch->GetCount() > 0) {
         ids.reserve(static_cast<size_t>(m_batch->GetCount()));
         for (FdoInt32 i = 0; i < m_batch->GetCount(); i++) {
             FdoPtr<FdoParameterValueCollection> row = m_batch->GetItem(i);
-            ids.push_back(writer.Insert(m_values, row));
+            ids.push_back(writer.InsertBound(row));
         }
     } else {
-        ids.push_back(writer.Insert(m_values, m_parameters));
+        ids.push_back(writer.InsertBound(m_parameters));
     }
     FdoPtr<FdoClassDefinition> cls = map->GetClass();
     int identity = map->IdentityIndex();

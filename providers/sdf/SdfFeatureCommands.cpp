@@ -93,11 +93,12 @@ FdoIFeatureReader* SdfInsert::Execute() {
     const SdfClassLayout& layout = binding->Layout();
     ogrcore::FeatureWriter writer(map);
     std::vector<SdfIdentityReader::Row> rows;
+    SdfInsertRows plan(binding, m_values);
 
     auto insertOne = [&](FdoParameterValueCollection* parameters) {
         SdfIdentityReader::Row identity;
-        FdoPtr<FdoPropertyValueCollection> values = SdfRowValues::ForInsert(binding, m_values, parameters, identity);
-        FdoInt64 fid = CheckingKeys([&] { return writer.Insert(values, nullptr); });
+        const std::vector<ogrcore::BoundValue>& values = plan.Row(parameters, identity);
+        FdoInt64 fid = CheckingKeys([&] { return writer.Insert(values); });
         for (size_t i = 0; i < layout.identity.size(); i++)
             if (layout.identity[i] == layout.fidProperty)
                 identity[i] = FdoInt32Value::Create(static_cast<FdoInt32>(fid));

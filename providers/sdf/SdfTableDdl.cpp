@@ -56,7 +56,8 @@ void SdfTableDdl::CreateTable(SdfStore& store, const SdfClassLayout& layout,
     if (layout.geometry) {
         geometryType = SdfTypeMap::Geometry(layout.geometry);
         options = CSLSetNameValue(options, "GEOMETRY_NAME", Utf8(layout.geometry->GetName()).c_str());
-        options = CSLSetNameValue(options, "SPATIAL_INDEX", "YES");
+        // The store builds the index in bulk once the rows are in.
+        options = CSLSetNameValue(options, "SPATIAL_INDEX", "NO");
         options = CSLSetNameValue(options, "GEOMETRY_NULLABLE", "YES");
         const FdoXmlSpatialContext* sc = BoundContext(contexts, layout.geometry->GetSpatialContextAssociation());
         if (sc && !sc->coordinateSystemWkt.IsEmpty()) {
@@ -64,6 +65,10 @@ void SdfTableDdl::CreateTable(SdfStore& store, const SdfClassLayout& layout,
             hasSrs = srs.importFromWkt(Utf8(sc->coordinateSystemWkt).c_str()) == OGRERR_NONE;
             errors.Clear();  // a WKT PROJ cannot read leaves the column without a reference system
         }
+        // Without one, the column is in GeoPackage's undefined Cartesian
+        // system (srs_id -1), which GDAL gives a local system of this name;
+        // no system at all would be the undefined geographic one.
+        if (!hasSrs) hasSrs = srs.importFromWkt("LOCAL_CS[\"Undefined cartesian SRS\"]") == OGRERR_NONE;
     }
     OGRLayer* layer =
         store.Dataset()->CreateLayer(Utf8(table).c_str(), hasSrs ? &srs : nullptr, geometryType, options);
