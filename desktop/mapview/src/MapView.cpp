@@ -1,0 +1,276 @@
+#include <GeoxferMapView/MapView.h>
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QColor kBackground(250, 250, 247);
+const QColor kFill(176, 203, 228);
+const QColor kOutline(38, 76, 128);
+const QColor kHighlight(230, 80, 20);
+const QColor kHighlightFill(255, 170, 60, 140);
+constexpr double kPointSize = 5.0;
+constexpr double kPickTolerance = 4.0;  // pixels
+
+// Draws one feature with the painter's world transform for the paths and
+// untransformed markers for points; features smaller than a pixel become
+// a dot, which looks the same and costs a fraction of a path.
+// A null visible rectangle draws the feature wherever it is.
+void DrawFeature(QPainter& p, const MapFeature& f, const QTransform& xf, const QRectF* visible,
+                 const QPen& pen, const QBrush& fill)
+{
+    const QRectF& b = f.bounds;
+    if (visible && (b.right() < visible->left() || b.left() > visible->right() ||
+                    b.bottom() < visible->top() || b.top() > visible->bottom()))
+        return;
+    QRectF screen = xf.mapRect(f.bounds);
+    bool tiny = screen.width() < 1.0 && screen.height() < 1.0;
+    if (!f.areas.isEmpty() || !f.lines.isEmpty()) {
+        if (tiny) {
+            p.setWorldTransform(QTransform());
+            p.setPen(pen);
+            p.drawPoint(screen.center());
+        } else {
+            p.setWorldTransform(xf);
+            p.setPen(pen);
+            if (!f.areas.isEmpty()) {
+                p.setBrush(fill);
+                p.drawPath(f.areas);
+            }
+            if (!f.lines.isEmpty()) {
+                p.setBrush(Qt::NoBrush);
+                p.drawPath(f.lines);
+            }
+        }
+    }
+    if (!f.points.isEmpty()) {
+        p.setWorldTransform(QTransform());
+        p.setPen(pen);
+        p.setBrush(fill);
+        for (const QPointF& pt : f.points) {
+            QPointF s = xf.map(pt);
+            p.drawRect(QRectF(s.x() - kPointSize / 2, s.y() - kPointSize / 2, kPointSize, kPointSize));
+        }
+    }
+}
+
+}  // namespace
+
+MapView::MapView(QWidget* parent) : QWidget(parent)
+{
+    setMinimumSize(120, 120);
+    setMouseTracking(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void MapView::SetFeatures(QVector<MapFeature> features)
+{
+    m_features = std::move(features);
+    m_selected = -1;
+    double minX = qInf(), minY = qInf(), maxX = -qInf(), maxY = -qInf();
+    for (const MapFeature& f : m_features) {
+        if (f.IsEmpty()) continue;
+        minX = std::min(minX, f.bounds.left());
+        maxX = std::max(maxX, f.bounds.right());
+        minY = std::min(minY, f.bounds.top());
+        maxY = std::max(maxY, f.bounds.bottom());
+    }
+    m_extent = minX <= maxX ? QRectF(QPointF(minX, minY), QPointF(maxX, maxY)) : QRectF();
+    ZoomToExtent();
+}
+
+int MapView::SetFgfRows(const QVector<QByteArray>& rows)
+{
+    QVector<MapFeature> features(rows.size());
+    int bad = 0;
+    for (qsizetype i = 0; i < rows.size(); i++)
+        if (!rows[i].isEmpty() && !MapFeature::FromFgf(rows[i], features[i])) bad++;
+    SetFeatures(std::move(features));
+    return bad;
+}
+
+void MapView::Clear()
+{
+    SetFeatures({});
+}
+
+void MapView::SetSelected(int index)
+{
+    int next = index >= 0 && index < m_features.size() ? index : -1;
+    if (next == m_selected) return;
+    m_selected = next;
+    update();  // the cache stays: only the highlight changes
+}
+
+void MapView::ZoomToExtent()
+{
+    m_center = m_extent.center();
+    double w = std::max(m_extent.width(), 0.0), h = std::max(m_extent.height(), 0.0);
+    const double margin = 0.95;
+    double sx = w > 0 ? width() * margin / w : qInf();
+    double sy = h > 0 ? height() * margin / h : qInf();
+    m_scale = std::min(sx, sy);
+    if (!std::isfinite(m_scale) || m_scale <= 0) m_scale = 1.0;  // one point, or nothing at all
+    Invalidate();
+}
+
+void MapView::ZoomBy(double factor, QPointF screenAt)
+{
+    if (!(factor > 0) || !std::isfinite(factor)) return;
+    QPointF world = WorldToScreen().inverted().map(screenAt);
+    m_scale = std::clamp(m_scale * factor, 1e-12, 1e12);
+    // Keep the world point under the cursor where it was.
+    m_center = QPointF(world.x() - (screenAt.x() - width() / 2.0) / m_scale,
+                       world.y() + (screenAt.y() - height() / 2.0) / m_scale);
+    Invalidate();
+}
+
+void MapView::PanBy(QPointF screenDelta)
+{
+    m_center -= QPointF(screenDelta.x() / m_scale, -screenDelta.y() / m_scale);
+    Invalidate();
+}
+
+QTransform MapView::WorldToScreen() const
+{
+    QTransform xf;
+    xf.translate(width() / 2.0, height() / 2.0);
+    xf.scale(m_scale, -m_scale);
+    xf.translate(-m_center.x(), -m_center.y());
+    return xf;
+}
+
+int MapView::FeatureAt(QPointF screenAt) const
+{
+    QTransform xf = WorldToScreen();
+    QPointF world = xf.inverted().map(screenAt);
+    double tol = kPickTolerance / m_scale;
+    QRectF probe(world.x() - tol, world.y() - tol, 2 * tol, 2 * tol);
+    for (qsizetype i = m_features.size() - 1; i >= 0; i--) {
+        const MapFeature& f = m_features[i];
+        if (f.IsEmpty() || !f.bounds.adjusted(-tol, -tol, tol, tol).contains(world)) continue;
+        if (!f.areas.isEmpty() && f.areas.contains(world)) return int(i);
+        if (!f.lines.isEmpty() && f.lines.intersects(probe)) {
+            // intersects() on an open path also counts its closing chord: test segments.
+            for (int e = 1; e < f.lines.elementCount(); e++) {
+                auto a = f.lines.elementAt(e - 1), b = f.lines.elementAt(e);
+                if (b.isMoveTo()) continue;
+                QPointF pa(a.x, a.y), pb(b.x, b.y), d = pb - pa;
+                double len2 = QPointF::dotProduct(d, d);
+                double t = len2 > 0 ? std::clamp(QPointF::dotProduct(world - pa, d) / len2, 0.0, 1.0) : 0.0;
+                QPointF near = pa + t * d;
+                if (std::hypot(near.x() - world.x(), near.y() - world.y()) <= tol) return int(i);
+            }
+        }
+        for (const QPointF& p : f.points)
+            if (probe.contains(p)) return int(i);
+    }
+    return -1;
+}
+
+QImage MapView::RenderAll() const
+{
+    qreal dpr = devicePixelRatioF();
+    QImage image(QSize(std::max(1, int(width() * dpr)), std::max(1, int(height() * dpr))),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(kBackground);
+    if (m_features.isEmpty()) return image;
+    QPainter p(&image);
+    QTransform xf = WorldToScreen();
+    QRectF visible = xf.inverted().mapRect(QRectF(rect()));
+    QPen pen(kOutline, 0);  // cosmetic: one pixel at any zoom
+    QBrush fill(kFill);
+    for (const MapFeature& f : m_features)
+        if (!f.IsEmpty()) DrawFeature(p, f, xf, &visible, pen, fill);
+    return image;
+}
+
+void MapView::Invalidate()
+{
+    m_cacheValid = false;
+    update();
+}
+
+void MapView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (m_extent.isNull() && m_features.isEmpty()) {
+        p.fillRect(rect(), kBackground);
+        return;
+    }
+    if (!m_cacheValid) {
+        m_cache = RenderAll();
+        m_cacheValid = true;
+    }
+    p.fillRect(rect(), kBackground);
+    p.drawImage(m_dragOffset, m_cache);
+    if (m_selected >= 0) {
+        QTransform xf = WorldToScreen();
+        xf *= QTransform::fromTranslate(m_dragOffset.x(), m_dragOffset.y());
+        p.setRenderHint(QPainter::Antialiasing);
+        QPen pen(kHighlight, 2.5);
+        pen.setCosmetic(true);
+        DrawFeature(p, m_features[m_selected], xf, nullptr, pen,
+                    QBrush(kHighlightFill));
+        // A feature smaller than a pixel is still found: ring it.
+        QRectF s = xf.mapRect(m_features[m_selected].bounds);
+        if (s.width() < 6 && s.height() < 6) {
+            p.setWorldTransform(QTransform());
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(s.center(), 8, 8);
+        }
+    }
+}
+
+void MapView::resizeEvent(QResizeEvent*)
+{
+    Invalidate();
+}
+
+void MapView::wheelEvent(QWheelEvent* event)
+{
+    double steps = event->angleDelta().y() / 120.0;
+    if (steps != 0) ZoomBy(std::pow(1.25, steps), event->position());
+    event->accept();
+}
+
+void MapView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) return;
+    m_dragging = true;
+    m_dragMoved = false;
+    m_dragStart = event->position();
+    m_dragOffset = QPointF();
+}
+
+void MapView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_dragging) return;
+    m_dragOffset = event->position() - m_dragStart;
+    if (m_dragOffset.manhattanLength() > 3) m_dragMoved = true;
+    update();  // moves the cached image only
+}
+
+void MapView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!m_dragging || event->button() != Qt::LeftButton) return;
+    m_dragging = false;
+    QPointF delta = event->position() - m_dragStart;
+    m_dragOffset = QPointF();
+    if (m_dragMoved) {
+        PanBy(delta);
+        return;
+    }
+    update();
+    int hit = FeatureAt(event->position());
+    if (hit >= 0) {
+        SetSelected(hit);
+        emit FeatureClicked(hit);
+    }
+}
