@@ -70,20 +70,19 @@ private:
         m_pos += qsizetype(stride) * 8;
         return {xy[0], xy[1]};
     }
-    void PositionList(int stride, QPainterPath& path, bool close)
+    void PositionList(int stride, QVector<QPolygonF>& into)
     {
         qint32 n = Count(qsizetype(stride) * 8);
-        for (qint32 i = 0; i < n; i++) {
-            QPointF p = Position(stride);
-            if (i == 0) path.moveTo(p); else path.lineTo(p);
-        }
-        if (close && n > 0) path.closeSubpath();
+        QPolygonF list;
+        list.reserve(n);
+        for (qint32 i = 0; i < n; i++) list.append(Position(stride));
+        if (n > 0) into.append(std::move(list));
     }
-    static void Arc(QPainterPath& path, QPointF a, QPointF b, QPointF c)
+    static void Arc(QPolygonF& path, QPointF a, QPointF b, QPointF c)
     {
         // Circle through three points; collinear points are a straight line.
         double d = 2 * (a.x() * (b.y() - c.y()) + b.x() * (c.y() - a.y()) + c.x() * (a.y() - b.y()));
-        if (std::abs(d) < 1e-300) { path.lineTo(b); path.lineTo(c); return; }
+        if (std::abs(d) < 1e-300) { path << b << c; return; }
         double a2 = a.x() * a.x() + a.y() * a.y(), b2 = b.x() * b.x() + b.y() * b.y(), c2 = c.x() * c.x() + c.y() * c.y();
         QPointF o((a2 * (b.y() - c.y()) + b2 * (c.y() - a.y()) + c2 * (a.y() - b.y())) / d,
                   (a2 * (c.x() - b.x()) + b2 * (a.x() - c.x()) + c2 * (b.x() - a.x())) / d);
@@ -98,14 +97,15 @@ private:
         const int steps = 32;
         for (int i = 1; i < steps; i++) {
             double t = t0 + sweep * i / steps;
-            path.lineTo(o.x() + r * std::cos(t), o.y() + r * std::sin(t));
+            path.append(QPointF(o.x() + r * std::cos(t), o.y() + r * std::sin(t)));
         }
-        path.lineTo(c);
+        path.append(c);
     }
-    void Curve(int stride, QPainterPath& path, bool close)
+    void Curve(int stride, QVector<QPolygonF>& into)
     {
         QPointF start = Position(stride);
-        path.moveTo(start);
+        QPolygonF path;
+        path.append(start);
         qint32 n = Count(8);
         for (qint32 i = 0; i < n; i++) {
             qint32 kind = Int32();
@@ -115,12 +115,12 @@ private:
                 start = end;
             } else if (kind == kLineStringSegment) {
                 qint32 k = Count(qsizetype(stride) * 8);
-                for (qint32 j = 0; j < k; j++) { start = Position(stride); path.lineTo(start); }
+                for (qint32 j = 0; j < k; j++) { start = Position(stride); path.append(start); }
             } else {
                 Fail("unknown curve segment type");
             }
         }
-        if (close) path.closeSubpath();
+        into.append(std::move(path));
     }
     void Geometry(int depth)
     {
@@ -128,18 +128,18 @@ private:
         qint32 type = Int32();
         switch (type) {
             case kPoint: { int s = Stride(); m_out.points.append(Position(s)); return; }
-            case kLineString: { int s = Stride(); PositionList(s, m_out.lines, false); return; }
+            case kLineString: { int s = Stride(); PositionList(s, m_out.lines); return; }
             case kPolygon: {
                 int s = Stride();
                 qint32 rings = Count(4);
-                for (qint32 r = 0; r < rings; r++) PositionList(s, m_out.areas, true);
+                for (qint32 r = 0; r < rings; r++) PositionList(s, m_out.rings);
                 return;
             }
-            case kCurveString: { int s = Stride(); Curve(s, m_out.lines, false); return; }
+            case kCurveString: { int s = Stride(); Curve(s, m_out.lines); return; }
             case kCurvePolygon: {
                 int s = Stride();
                 qint32 rings = Count(8);
-                for (qint32 r = 0; r < rings; r++) Curve(s, m_out.areas, true);
+                for (qint32 r = 0; r < rings; r++) Curve(s, m_out.rings);
                 return;
             }
             case kMultiPoint: case kMultiLineString: case kMultiPolygon: case kMultiGeometry:
@@ -177,15 +177,20 @@ bool MapFeature::FromFgf(const QByteArray& fgf, MapFeature& feature, QString* er
         minX = std::min(minX, p.x()); maxX = std::max(maxX, p.x());
         minY = std::min(minY, p.y()); maxY = std::max(maxY, p.y());
     };
-    for (const QPainterPath* path : {&feature.lines, &feature.areas})
-        if (!path->isEmpty()) {
-            QRectF r = path->boundingRect();
-            add(r.topLeft());
-            add(r.bottomRight());
-        }
+    for (const QVector<QPolygonF>* lists : {&feature.lines, &feature.rings})
+        for (const QPolygonF& list : *lists)
+            for (const QPointF& p : list) add(p);
     for (const QPointF& p : feature.points) add(p);
     QRectF box;
     if (minX <= maxX) box = QRectF(QPointF(minX, minY), QPointF(maxX, maxY));
     feature.bounds = box;
     return true;
+}
+
+bool MapFeature::AreaContains(QPointF p) const
+{
+    int inside = 0;
+    for (const QPolygonF& ring : rings)
+        if (ring.containsPoint(p, Qt::OddEvenFill)) inside++;
+    return inside % 2 == 1;
 }

@@ -1,6 +1,7 @@
 #include <GeoxferMapView/MapView.h>
 
 #include <QMouseEvent>
+#include <QPainterPath>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -17,9 +18,8 @@ const QColor kHighlightFill(255, 170, 60, 140);
 constexpr double kPointSize = 5.0;
 constexpr double kPickTolerance = 4.0;  // pixels
 
-// Draws one feature with the painter's world transform for the paths and
-// untransformed markers for points; features smaller than a pixel become
-// a dot, which looks the same and costs a fraction of a path.
+// Draws one feature, mapping its lists to the screen; features smaller
+// than a pixel become a dot, which looks the same and costs far less.
 // A null visible rectangle draws the feature wherever it is.
 void DrawFeature(QPainter& p, const MapFeature& f, const QTransform& xf, const QRectF* visible,
                  const QPen& pen, const QBrush& fill)
@@ -29,28 +29,28 @@ void DrawFeature(QPainter& p, const MapFeature& f, const QTransform& xf, const Q
                     b.bottom() < visible->top() || b.top() > visible->bottom()))
         return;
     QRectF screen = xf.mapRect(f.bounds);
-    bool tiny = screen.width() < 1.0 && screen.height() < 1.0;
-    if (!f.areas.isEmpty() || !f.lines.isEmpty()) {
-        if (tiny) {
-            p.setWorldTransform(QTransform());
-            p.setPen(pen);
+    p.setPen(pen);
+    if (!f.rings.isEmpty() || !f.lines.isEmpty()) {
+        if (screen.width() < 1.0 && screen.height() < 1.0) {
             p.drawPoint(screen.center());
         } else {
-            p.setWorldTransform(xf);
-            p.setPen(pen);
-            if (!f.areas.isEmpty()) {
+            if (f.rings.size() == 1) {
                 p.setBrush(fill);
-                p.drawPath(f.areas);
+                p.drawPolygon(xf.map(f.rings.front()), Qt::OddEvenFill);
+            } else if (!f.rings.isEmpty()) {
+                QPainterPath path;
+                path.setFillRule(Qt::OddEvenFill);
+                for (const QPolygonF& ring : f.rings) {
+                    path.addPolygon(xf.map(ring));
+                    path.closeSubpath();
+                }
+                p.setBrush(fill);
+                p.drawPath(path);
             }
-            if (!f.lines.isEmpty()) {
-                p.setBrush(Qt::NoBrush);
-                p.drawPath(f.lines);
-            }
+            for (const QPolygonF& line : f.lines) p.drawPolyline(xf.map(line));
         }
     }
     if (!f.points.isEmpty()) {
-        p.setWorldTransform(QTransform());
-        p.setPen(pen);
         p.setBrush(fill);
         for (const QPointF& pt : f.points) {
             QPointF s = xf.map(pt);
@@ -116,6 +116,7 @@ void MapView::ZoomToExtent()
     double sy = h > 0 ? height() * margin / h : qInf();
     m_scale = std::min(sx, sy);
     if (!std::isfinite(m_scale) || m_scale <= 0) m_scale = 1.0;  // one point, or nothing at all
+    m_fitted = true;
     Invalidate();
 }
 
@@ -124,6 +125,7 @@ void MapView::ZoomBy(double factor, QPointF screenAt)
     if (!(factor > 0) || !std::isfinite(factor)) return;
     QPointF world = WorldToScreen().inverted().map(screenAt);
     m_scale = std::clamp(m_scale * factor, 1e-12, 1e12);
+    m_fitted = false;
     // Keep the world point under the cursor where it was.
     m_center = QPointF(world.x() - (screenAt.x() - width() / 2.0) / m_scale,
                        world.y() + (screenAt.y() - height() / 2.0) / m_scale);
@@ -133,6 +135,7 @@ void MapView::ZoomBy(double factor, QPointF screenAt)
 void MapView::PanBy(QPointF screenDelta)
 {
     m_center -= QPointF(screenDelta.x() / m_scale, -screenDelta.y() / m_scale);
+    m_fitted = false;
     Invalidate();
 }
 
@@ -154,19 +157,15 @@ int MapView::FeatureAt(QPointF screenAt) const
     for (qsizetype i = m_features.size() - 1; i >= 0; i--) {
         const MapFeature& f = m_features[i];
         if (f.IsEmpty() || !f.bounds.adjusted(-tol, -tol, tol, tol).contains(world)) continue;
-        if (!f.areas.isEmpty() && f.areas.contains(world)) return int(i);
-        if (!f.lines.isEmpty() && f.lines.intersects(probe)) {
-            // intersects() on an open path also counts its closing chord: test segments.
-            for (int e = 1; e < f.lines.elementCount(); e++) {
-                auto a = f.lines.elementAt(e - 1), b = f.lines.elementAt(e);
-                if (b.isMoveTo()) continue;
-                QPointF pa(a.x, a.y), pb(b.x, b.y), d = pb - pa;
+        if (f.AreaContains(world)) return int(i);
+        for (const QPolygonF& line : f.lines)
+            for (qsizetype e = 1; e < line.size(); e++) {
+                QPointF pa = line[e - 1], d = line[e] - pa;
                 double len2 = QPointF::dotProduct(d, d);
                 double t = len2 > 0 ? std::clamp(QPointF::dotProduct(world - pa, d) / len2, 0.0, 1.0) : 0.0;
                 QPointF near = pa + t * d;
                 if (std::hypot(near.x() - world.x(), near.y() - world.y()) <= tol) return int(i);
             }
-        }
         for (const QPointF& p : f.points)
             if (probe.contains(p)) return int(i);
     }
@@ -204,7 +203,9 @@ void MapView::paintEvent(QPaintEvent*)
         p.fillRect(rect(), kBackground);
         return;
     }
-    if (!m_cacheValid) {
+    // Hidden widgets get a resize event on every grab, so the image's own
+    // size, not the event, tells whether it must be painted again.
+    if (!m_cacheValid || m_cache.deviceIndependentSize() != QSizeF(size())) {
         m_cache = RenderAll();
         m_cacheValid = true;
     }
@@ -221,16 +222,18 @@ void MapView::paintEvent(QPaintEvent*)
         // A feature smaller than a pixel is still found: ring it.
         QRectF s = xf.mapRect(m_features[m_selected].bounds);
         if (s.width() < 6 && s.height() < 6) {
-            p.setWorldTransform(QTransform());
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(s.center(), 8, 8);
         }
     }
 }
 
-void MapView::resizeEvent(QResizeEvent*)
+void MapView::resizeEvent(QResizeEvent* event)
 {
-    Invalidate();
+    // Rows are often set before the pane is laid out: a view the user has
+    // not moved yet keeps showing the whole extent.
+    if (m_fitted && event->size() != event->oldSize()) ZoomToExtent();
+    update();  // paintEvent sees whether the image still fits
 }
 
 void MapView::wheelEvent(QWheelEvent* event)

@@ -63,6 +63,7 @@ private:
     int m_selected = -1;
     QPointF m_center;        // world point at the widget's centre
     double m_scale = 1.0;    // pixels per world unit
+    bool m_fitted = true;    // showing the whole extent, not moved since
     QImage m_cache;
     bool m_cacheValid = false;
     bool m_dragging = false;
