@@ -20,6 +20,25 @@ constexpr double kPickTolerance = 4.0;  // pixels
 
 // Draws one feature, mapping its lists to the screen; features smaller
 // than a pixel become a dot, which looks the same and costs far less.
+// Maps a list to the screen, dropping points within half a pixel of the
+// last one kept: a zoomed-out view of detailed data then draws a few
+// points per feature instead of thousands, and looks the same.
+const QPolygonF& ToScreen(const QPolygonF& world, const QTransform& xf)
+{
+    static thread_local QPolygonF out;
+    out.clear();
+    out.reserve(world.size());
+    const double m11 = xf.m11(), m22 = xf.m22(), dx = xf.dx(), dy = xf.dy();  // scale and shift only
+    QPointF last(qInf(), qInf());
+    for (qsizetype i = 0, n = world.size(); i < n; i++) {
+        QPointF s(world[i].x() * m11 + dx, world[i].y() * m22 + dy);
+        if (i + 1 < n && qAbs(s.x() - last.x()) < 0.5 && qAbs(s.y() - last.y()) < 0.5) continue;
+        out.append(s);
+        last = s;
+    }
+    return out;
+}
+
 // A null visible rectangle draws the feature wherever it is.
 void DrawFeature(QPainter& p, const MapFeature& f, const QTransform& xf, const QRectF* visible,
                  const QPen& pen, const QBrush& fill)
@@ -36,18 +55,18 @@ void DrawFeature(QPainter& p, const MapFeature& f, const QTransform& xf, const Q
         } else {
             if (f.rings.size() == 1) {
                 p.setBrush(fill);
-                p.drawPolygon(xf.map(f.rings.front()), Qt::OddEvenFill);
+                p.drawPolygon(ToScreen(f.rings.front(), xf), Qt::OddEvenFill);
             } else if (!f.rings.isEmpty()) {
                 QPainterPath path;
                 path.setFillRule(Qt::OddEvenFill);
                 for (const QPolygonF& ring : f.rings) {
-                    path.addPolygon(xf.map(ring));
+                    path.addPolygon(ToScreen(ring, xf));
                     path.closeSubpath();
                 }
                 p.setBrush(fill);
                 p.drawPath(path);
             }
-            for (const QPolygonF& line : f.lines) p.drawPolyline(xf.map(line));
+            for (const QPolygonF& line : f.lines) p.drawPolyline(ToScreen(line, xf));
         }
     }
     if (!f.points.isEmpty()) {
@@ -117,6 +136,7 @@ void MapView::ZoomToExtent()
     m_scale = std::min(sx, sy);
     if (!std::isfinite(m_scale) || m_scale <= 0) m_scale = 1.0;  // one point, or nothing at all
     m_fitted = true;
+    m_fitSize = size();
     Invalidate();
 }
 
@@ -232,7 +252,7 @@ void MapView::resizeEvent(QResizeEvent* event)
 {
     // Rows are often set before the pane is laid out: a view the user has
     // not moved yet keeps showing the whole extent.
-    if (m_fitted && event->size() != event->oldSize()) ZoomToExtent();
+    if (m_fitted && event->size() != m_fitSize) ZoomToExtent();
     update();  // paintEvent sees whether the image still fits
 }
 

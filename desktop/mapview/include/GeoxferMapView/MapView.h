@@ -64,6 +64,7 @@ private:
     QPointF m_center;        // world point at the widget's centre
     double m_scale = 1.0;    // pixels per world unit
     bool m_fitted = true;    // showing the whole extent, not moved since
+    QSize m_fitSize;         // the size it was fitted to
     QImage m_cache;
     bool m_cacheValid = false;
     bool m_dragging = false;
