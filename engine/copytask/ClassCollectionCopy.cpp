@@ -1,7 +1,7 @@
 // The data pump of a copy task: for each class definition, find the source
 // and destination classes, pair the mapped properties and insert every
 // selected source feature through the engine's insert loop (FeaturePump),
-// reporting progress to the installed hook.
+// reporting progress to the installed hook and the run's monitor.
 //
 // Destination classes are looked up loosely when the run allows it (magic
 // class name): by the name without its schema part, by the maker's
@@ -155,7 +155,7 @@ long CopyOneClass(FdoIConnection* source, FdoIConnection* destination, FdoFeatur
                           PairProperties(classDef, sourceClass, destClass, c_FDO_Api::IsShpProvider(destination),
                                          magicClassName),
                           [progressName](long inserted, bool done) {
-                              gxf::ReportCopyProgress(progressName, inserted, done);
+                              return gxf::ReportCopyProgress(progressName, inserted, done);
                           });
     const long count = pump.Run(reader, batchSize);
     reader->Close();
@@ -175,6 +175,8 @@ long c_GXF_CopyTask_API::CopyFdoClassCollection(FdoIConnection* source, FdoIConn
     for (FdoInt32 i = 0; classDefs && i < classDefs->GetCount(); i++) {
         FdoPtr<c_GXFClassCopyDef> classDef = classDefs->GetItem(i);
         total += CopyOneClass(source, destination, sourceSchemas, destSchemas, classDef, batchSize, magicClassName);
+        // A monitored run that was asked to stop copies no further class.
+        if (gxf::CopyStopRequested()) break;
     }
     return total;
 }

@@ -5,12 +5,14 @@
 // Naming an apply schema file switches the loose class lookup and the type
 // adaptation off: the file is then the authority on destination names and
 // types. Copies are not transactional; what a failed run inserted stays, but
-// the count of a failed run is 0.
+// the count of a failed run is 0. A run stopped by its monitor keeps what it
+// inserted too, and its count says how much that was.
 #include <GeoxferApi/FDO_Api.h>
 #include <GeoxferApi/FDO_MiscUtil.h>
 #include <GeoxferApi/GXF_CopyTask_API.h>
 #include <GeoxferApi/LastError.h>
 
+#include "copytask/CopyProgress.h"
 #include "copytask/LastErrorText.h"
 
 #include "transfer/Connections.h"
@@ -59,7 +61,12 @@ int PrepareSchema(c_GXFCopyTaskDef* task, bool magicDataTypes) {
 }  // namespace
 
 int c_GXF_CopyTask_API::GXF_CopyFdoToFdo(c_GXFCopyTaskDef* task, long& count) {
+    return GXF_CopyFdoToFdo(task, count, nullptr);
+}
+
+int c_GXF_CopyTask_API::GXF_CopyFdoToFdo(c_GXFCopyTaskDef* task, long& count, c_GXF_CopyMonitor* monitor) {
     count = 0;
+    gxf::ScopedCopyMonitor monitored(monitor);
     try {
         if (!task) throw FdoException::Create(L"c_GXF_CopyTask_API::GXF_CopyFdoToFdo: no copy task given!");
         FdoPtr<FdoIConnection> source = gxf::CreateConnection(task->GetSourceProvider());
@@ -84,10 +91,13 @@ int c_GXF_CopyTask_API::GXF_CopyFdoToFdo(c_GXFCopyTaskDef* task, long& count) {
             return Fail(GXF_Result_OpenDestConnection, L"Unable to Open Destination Connection");
 
         FdoPtr<c_GXFClassCopyDefCollection> classDefs = task->GetClassCopyDefCollection();
-        count += CopyFdoClassCollection(source, destination, classDefs, kCopyTaskBatchSize, magicClassName,
-                                        magicDataTypes);
+        const long copied = CopyFdoClassCollection(source, destination, classDefs, kCopyTaskBatchSize, magicClassName,
+                                                   magicDataTypes);
         source->Close();
         destination->Close();
+        // Unlike a failure, a stop says how far the copy got.
+        count = copied;
+        if (gxf::CopyStopRequested()) return Fail(GXF_Result_CopyCancelled, L"Copy cancelled");
         return GXF_Result_OK;
     } catch (FdoException* e) {
         SetLastErrorText(e->GetExceptionMessage());

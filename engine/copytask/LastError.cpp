@@ -1,7 +1,7 @@
-// The engine's last error text: one process-wide string, written only by
+// The engine's last error text: one string per thread, written only by
 // SetLastErrorText and read through c_FDO_Api::GXF_GetLastError and the C
-// function GXF_GetLastError. The engine is used from one thread at a time,
-// so the text is not guarded.
+// function GXF_GetLastError. Being thread-local it needs no guard, and a run
+// on a worker thread cannot overwrite the text another thread is reading.
 #include "copytask/LastErrorText.h"
 #include <GeoxferApi/FDO_Api.h>
 
@@ -9,7 +9,7 @@
 
 namespace {
 FdoStringP& LastErrorText() {
-    static FdoStringP text;
+    thread_local FdoStringP text;
     return text;
 }
 }  // namespace

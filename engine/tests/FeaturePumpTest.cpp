@@ -71,6 +71,7 @@ struct PumpRun {
     long count = 0;
     std::vector<FdoInt32> executions;  // rows per execution, 0 in row mode
     std::vector<Progress> progress;
+    bool stopped = false;
 };
 
 class FeaturePump : public testing::Test {
@@ -82,8 +83,10 @@ protected:
         fs::remove_all(m_dir);
     }
 
-    PumpRun Pump(int features, int batchSize, bool hideBatch = false) {
-        const std::string tag = std::to_string(features) + "-" + std::to_string(batchSize) + (hideBatch ? "h" : "");
+    // stopAt >= 0: the progress asks to stop once that many are inserted.
+    PumpRun Pump(int features, int batchSize, bool hideBatch = false, long stopAt = -1) {
+        const std::string tag = std::to_string(features) + "-" + std::to_string(batchSize) + (hideBatch ? "h" : "") +
+                                (stopAt >= 0 ? "s" + std::to_string(stopAt) : "");
         m_source = SourceStore(m_dir / ("src" + tag + ".sdf"), features);
         m_destination = DestinationStore(m_dir / ("dest" + tag + ".sdf"));
         PumpRun run;
@@ -92,10 +95,14 @@ protected:
         FdoPtr<FdoIInsert> insert = CountingInsert::Create(inner, log, hideBatch);
         insert->SetFeatureClassName(L"Copies");
         gxf::FeaturePump pump(insert, RenamingPairs(),
-                              [&run](long inserted, bool done) { run.progress.push_back({inserted, done}); });
+                              [&run, stopAt](long inserted, bool done) {
+                                  run.progress.push_back({inserted, done});
+                                  return stopAt < 0 || inserted < stopAt;
+                              });
         EXPECT_EQ(FdoPtr<FdoPropertyValueCollection>(insert->GetPropertyValues())->GetCount(), 2);
         FdoPtr<FdoIFeatureReader> reader = SelectAll(m_source, L"Items");
         run.count = pump.Run(reader, batchSize);
+        run.stopped = pump.Stopped();
         reader->Close();
         EXPECT_EQ(FdoPtr<FdoPropertyValueCollection>(insert->GetPropertyValues())->GetCount(), 2)
             << "the insert's property values are built once";
@@ -176,4 +183,26 @@ TEST_F(FeaturePump, WithoutProgressNothingIsReported) { Guarded([&] {
     EXPECT_EQ(pump.Run(reader, 2), 3);
     reader->Close();
     EXPECT_EQ(CountAll(destination, L"Copies"), 3);
+}); }
+
+TEST_F(FeaturePump, ProgressThatSaysStopEndsTheRunAfterTheCurrentBatch) { Guarded([&] {
+    PumpRun run = Pump(10, 4, false, 4);
+    EXPECT_TRUE(run.stopped);
+    EXPECT_EQ(run.count, 4);
+    EXPECT_EQ(run.executions, (std::vector<FdoInt32>{4}));
+    EXPECT_EQ(run.progress, (std::vector<Progress>{{0, false}, {4, false}})) << "no end report after a stop";
+    EXPECT_EQ(Copied().size(), 4u) << "what was inserted before the stop stays";
+
+    run = Pump(250, 1, false, 100);
+    EXPECT_TRUE(run.stopped);
+    EXPECT_EQ(run.count, 100);
+    EXPECT_EQ(Copied().size(), 100u);
+
+    run = Pump(5, 2, false, 0);
+    EXPECT_TRUE(run.stopped) << "a stop before the first feature reads nothing";
+    EXPECT_EQ(run.count, 0);
+    EXPECT_TRUE(run.executions.empty());
+
+    run = Pump(5, 2);
+    EXPECT_FALSE(run.stopped);
 }); }

@@ -29,11 +29,12 @@ FeaturePump::FeaturePump(FdoIInsert* insert, std::vector<PropertyPair> pairs, In
 }
 
 long FeaturePump::Run(FdoIFeatureReader* reader, int batchSize) {
-    Report(0, false);
+    m_stopped = false;
+    if (!Report(0, false)) return 0;
     FdoPtr<FdoBatchParameterValueCollection> batch;
     if (batchSize > 1) batch = m_insert->GetBatchParameterValues();
     const long count = batch ? RunBatched(reader, batch, batchSize) : RunRowByRow(reader);
-    Report(count, true);
+    if (!m_stopped) Report(count, true);
     return count;
 }
 
@@ -60,7 +61,7 @@ long FeaturePump::RunBatched(FdoIFeatureReader* reader, FdoBatchParameterValueCo
             total += pending;
             pending = 0;
             batch->Clear();
-            Report(total, false);
+            if (!Report(total, false)) return total;
         }
     }
     if (pending > 0) {
@@ -79,7 +80,7 @@ long FeaturePump::RunRowByRow(FdoIFeatureReader* reader) {
             m_values[i]->SetValue(static_cast<FdoValueExpression*>(value.p));
         }
         ExecuteInsert();
-        if (++total % kRowReportInterval == 0) Report(total, false);
+        if (++total % kRowReportInterval == 0 && !Report(total, false)) return total;
     }
     return total;
 }
@@ -98,8 +99,9 @@ void FeaturePump::ExecuteInsert() {
     FdoPtr<FdoIFeatureReader> inserted = m_insert->Execute();
 }
 
-void FeaturePump::Report(long inserted, bool done) const {
-    if (m_progress) m_progress(inserted, done);
+bool FeaturePump::Report(long inserted, bool done) {
+    if (m_progress && !m_progress(inserted, done)) m_stopped = true;
+    return !m_stopped;
 }
 
 }  // namespace gxf

@@ -29,8 +29,9 @@ struct PropertyPair {
 
 // Told how many features are inserted so far: once before the first, after
 // every batch execution (every kRowReportInterval rows in row mode), and
-// with done set once at the end.
-using InsertProgress = std::function<void(long inserted, bool done)>;
+// with done set once at the end. Returning false stops the run at that
+// point: what was inserted stays, nothing more is read.
+using InsertProgress = std::function<bool(long inserted, bool done)>;
 
 class FeaturePump {
 public:
@@ -46,8 +47,11 @@ public:
     // batchSize > 1 uses the insert's batch parameter values when it offers
     // them, executing once per batchSize rows and once more for the rest;
     // otherwise one execution per feature. The reader is left open; FDO
-    // errors propagate, and what was inserted before them stays.
+    // errors propagate, and what was inserted before them stays. A progress
+    // that answers false ends the run after the current batch (Stopped()).
     long Run(FdoIFeatureReader* reader, int batchSize);
+    // True when the last run ended because its progress said stop.
+    bool Stopped() const { return m_stopped; }
 
 private:
     long RunBatched(FdoIFeatureReader* reader, FdoBatchParameterValueCollection* batch, int batchSize);
@@ -56,13 +60,15 @@ private:
     // reference); null when conversion gave none.
     static FdoLiteralValue* ValueOf(FdoIFeatureReader* reader, const PropertyPair& pair);
     void ExecuteInsert();
-    void Report(long inserted, bool done) const;
+    // Hands the count to the progress; false when the run is to stop.
+    bool Report(long inserted, bool done);
 
     FdoPtr<FdoIInsert> m_insert;
     std::vector<PropertyPair> m_pairs;
     std::vector<FdoPtr<FdoPropertyValue>> m_values;  // parallel to m_pairs
     std::vector<size_t> m_written;                   // indexes of the pairs that take a value
     InsertProgress m_progress;
+    bool m_stopped = false;
 };
 
 }  // namespace gxf

@@ -12,6 +12,7 @@
 #include <GeoxferApi/GXFCopyTaskDef.h>
 
 class FdoIConnection;
+class c_GXF_CopyMonitor;
 class FdoClassDefinition;
 
 class GXF_API c_GXF_CopyTask_API {
@@ -20,6 +21,11 @@ public:
     // the number of features inserted. A failed run leaves the count at 0,
     // while the features inserted before the failure stay in the destination.
     static int GXF_CopyFdoToFdo(c_GXFCopyTaskDef* task, long& count);
+    // The same run, followed by the monitor (null: none), which may stop it
+    // (GXF_CopyMonitor.h): a stopped run returns GXF_Result_CopyCancelled
+    // with "Copy cancelled" as the last error text and the count set to the
+    // features inserted before the stop, which stay in the destination.
+    static int GXF_CopyFdoToFdo(c_GXFCopyTaskDef* task, long& count, c_GXF_CopyMonitor* monitor);
     // Reads the task file and runs it. An unreadable file gives 8 and leaves
     // the count as the caller set it.
     static int GXF_CopyFdoToFdo(const wchar_t* taskFile, long& count);

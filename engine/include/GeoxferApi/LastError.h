@@ -2,8 +2,10 @@
 //
 // Operations that take provider names and connection strings return 0 on
 // success or one of the codes below, and leave a text for the caller in the
-// one process-wide last error text. The text is never cleared: a success
-// leaves the previous failure's text in place.
+// last error text. The text is kept per thread, so a copy run on a worker
+// thread leaves its text on that thread (read it there) and a program with
+// one thread sees one text. It is never cleared: a success leaves the
+// previous failure's text in place.
 #pragma once
 
 #include <GeoxferApi/Export.h>
@@ -22,6 +24,8 @@ enum e_GXF_ResultCode {
     GXF_Result_SchemaExists = 10,
     GXF_Result_DeleteSdfFile = 11,
     GXF_Result_NoCreateSpatialContext = 12,
+    // A monitored copy stopped at its monitor's request (GXF_CopyMonitor.h).
+    GXF_Result_CopyCancelled = 13,
 };
 
 // Copies the last error text into buffer with strncpy-like semantics: at most
