@@ -41,6 +41,21 @@ FdoClassDefinition* OnlyClassOf(FdoFeatureSchemaCollection* schemas) {
     return classes->GetCount() == 1 ? classes->GetItem(0) : nullptr;
 }
 
+// The first class named after the table, or table~geometry (databases
+// whose class names carry no owner); compared without case.
+FdoClassDefinition* ClassOfTable(FdoFeatureSchemaCollection* schemas, const FdoStringP& table) {
+    for (FdoInt32 i = 0; i < schemas->GetCount(); i++) {
+        FdoPtr<FdoFeatureSchema> schema = schemas->GetItem(i);
+        FdoPtr<FdoClassCollection> classes = schema->GetClasses();
+        for (FdoInt32 k = 0; k < classes->GetCount(); k++) {
+            FdoPtr<FdoClassDefinition> cls = classes->GetItem(k);
+            FdoStringP name = cls->GetName();
+            if (name.ICompare(table) == 0 || name.Left(L"~").ICompare(table) == 0) return cls.Detach();
+        }
+    }
+    return nullptr;
+}
+
 FdoClassDefinition* FindDestinationClass(FdoIConnection* destination, FdoFeatureSchemaCollection* schemas,
                                          FdoString* destName, FdoString* sourceGeometryName, bool magicClassName) {
     FdoPtr<FdoIDisposableCollection> found = gxf::FindClasses(schemas, destName);
@@ -62,6 +77,7 @@ FdoClassDefinition* FindDestinationClass(FdoIConnection* destination, FdoFeature
                 FdoStringP table;
                 c_FDO_Api::GetTableNameFromNorvOracleClass(namePart, table);
                 loose = c_FDO_Api::FindNorvClass(schemas, table, sourceGeometryName);
+                if (!loose) loose = ClassOfTable(schemas, table);
             }
         }
         if (!loose) loose = OnlyClassOf(schemas);

@@ -91,6 +91,18 @@ FdoInt32 GeometricTypes(const std::string& gtype) {
     return FdoGeometricType_Point | FdoGeometricType_Curve | FdoGeometricType_Surface;
 }
 
+// A layer of one kind holds its single and multi geometries, as the spatial
+// index's layer_gtype says; without one, any geometry.
+void SetGeometryTypes(FdoGeometricPropertyDefinition* g, const std::string& gtype) {
+    FdoInt32 mask = GeometricTypes(gtype);
+    FdoGeometryType pair[2];
+    if (mask == FdoGeometricType_Point) pair[0] = FdoGeometryType_Point, pair[1] = FdoGeometryType_MultiPoint;
+    else if (mask == FdoGeometricType_Curve) pair[0] = FdoGeometryType_LineString, pair[1] = FdoGeometryType_MultiLineString;
+    else if (mask == FdoGeometricType_Surface) pair[0] = FdoGeometryType_Polygon, pair[1] = FdoGeometryType_MultiPolygon;
+    else return g->SetGeometryTypes(mask);
+    g->SetSpecificGeometryTypes(pair, 2);
+}
+
 bool SameName(const std::string& a, const std::string& b) { return sqlite3_stricmp(a.c_str(), b.c_str()) == 0; }
 
 // Builds the class of one table (geometry may be empty).
@@ -129,7 +141,7 @@ NorvClassMap Build(const NorvDialect& d, const FdoStringP& className, const Tabl
                 g->SetHasElevation(md->second.dims >= 3);
             }
             if (ix != indexes.end()) m.spatialIndex = ix->second.physical;
-            g->SetGeometryTypes(GeometricTypes(ix != indexes.end() ? ix->second.gtype : ""));
+            SetGeometryTypes(g, ix != indexes.end() ? ix->second.gtype : "");
             g->SetSpatialContextAssociation(NorvSchema::ContextName(d, m.srid));
             props->Add(g);
             feature->SetGeometryProperty(g);
