@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Copy benchmark: a shape file of N polygons with 8 typed attributes
 # (default N = 1,000,000) copied into a new SDF file by `GXFCmd CopyTask`,
-# and the same file copied into a GeoPackage by ogr2ogr, timed side by side.
-# Prints each wall time and peak memory (GNU time) and the ratio of times.
+# and the same file copied into a GeoPackage by ogr2ogr, timed side by side;
+# then the other direction: the SDF file back into a shape file by GXFCmd,
+# against ogr2ogr writing a shape file from the GeoPackage it wrote.
+# Prints each wall time and peak memory (GNU time), the ratios of times, and
+# checks that the SDF file's R-tree holds one entry per feature and passes
+# SQLite's rtreecheck().
 #   bench/copy_shp.sh [N]      BUILD_DIR (default ./build) holds cmd/GXFCmd
 #   BENCH_DIR                  where the data goes (default /tmp/geoxfer-bench)
 set -euo pipefail
@@ -38,24 +42,31 @@ fi
 
 out="$data/copy-out"
 rm -rf "$out" && mkdir -p "$out"
-cat > "$out/task.xml" <<EOF
+# A copy task of class lots: source provider and connection, destination
+# provider and connection, then any extra attribute elements.
+copy_task() {
+    cat <<EOF
 <?xml version="1.0" encoding="UTF-8"?>
 <FdoCopyTask>
-  <SourceConnection><FdoProvider>OSGeo.SHP</FdoProvider>
-    <FdoConnectionString>DefaultFileLocation=$shp</FdoConnectionString></SourceConnection>
-  <DestinationConnection><FdoProvider>OSGeo.SDF</FdoProvider>
-    <FdoConnectionString>File=$out/lots.sdf</FdoConnectionString></DestinationConnection>
+  <SourceConnection><FdoProvider>$1</FdoProvider>
+    <FdoConnectionString>$2</FdoConnectionString></SourceConnection>
+  <DestinationConnection><FdoProvider>$3</FdoProvider>
+    <FdoConnectionString>$4</FdoConnectionString></DestinationConnection>
   <ClassCopyDefinition><SourceClassName>lots</SourceClassName>
     <DestinationClassName>lots</DestinationClassName><CopyFilter></CopyFilter></ClassCopyDefinition>
   <CopyTaskAttributes><ExecuteApplySchema>TRUE</ExecuteApplySchema><ApplySchemaXMLFile></ApplySchemaXMLFile>
     <CreateSpatialContext>TRUE</CreateSpatialContext><SpatialContextXMLFile></SpatialContextXMLFile>
     <MagicClassName>TRUE</MagicClassName><MagicDataTypes>TRUE</MagicDataTypes>
-    <DeleteDestinationData>FALSE</DeleteDestinationData></CopyTaskAttributes>
-  <CopyToSDFAttributes><SDF_CreateFileIfMissing>TRUE</SDF_CreateFileIfMissing>
-    <SDF_OverwriteFile>TRUE</SDF_OverwriteFile></CopyToSDFAttributes>
-  <CopyToOracleAttributes><Oracle_SRID></Oracle_SRID></CopyToOracleAttributes>
+    <DeleteDestinationData>FALSE</DeleteDestinationData></CopyTaskAttributes>${5:-}
 </FdoCopyTask>
 EOF
+}
+copy_task OSGeo.SHP "DefaultFileLocation=$shp" OSGeo.SDF "File=$out/lots.sdf" '
+  <CopyToSDFAttributes><SDF_CreateFileIfMissing>TRUE</SDF_CreateFileIfMissing>
+    <SDF_OverwriteFile>TRUE</SDF_OverwriteFile></CopyToSDFAttributes>
+  <CopyToOracleAttributes><Oracle_SRID></Oracle_SRID></CopyToOracleAttributes>' > "$out/task.xml"
+copy_task OSGeo.SDF "File=$out/lots.sdf" OSGeo.SHP "DefaultFileLocation=$out/back" > "$out/task-back.xml"
+mkdir -p "$out/back" "$out/ogr-back"
 
 # Runs a command under GNU time; prints its output and sets secs / peak_kb.
 timed() {
@@ -64,6 +75,7 @@ timed() {
     read -r secs peak_kb < "$log"
 }
 
+echo "machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "copying $n features:"
 timed "$gxfcmd" CopyTask "$out/task.xml"
 gxf_secs="$secs"; gxf_kb="$peak_kb"
@@ -71,7 +83,21 @@ tail -c 200 "$out/cmd.out" | sed -n '$p'
 echo
 timed ogr2ogr -f GPKG "$out/lots.gpkg" "$shp"
 ogr_secs="$secs"; ogr_kb="$peak_kb"
+timed "$gxfcmd" CopyTask "$out/task-back.xml"
+back_secs="$secs"; back_kb="$peak_kb"
+timed ogr2ogr -f "ESRI Shapefile" "$out/ogr-back/lots.shp" "$out/lots.gpkg"
+ogr_back_secs="$secs"; ogr_back_kb="$peak_kb"
 
-printf '  %-28s %8.2f s   peak RSS %8d kB\n' "GXFCmd CopyTask SHP -> SDF" "$gxf_secs" "$gxf_kb"
-printf '  %-28s %8.2f s   peak RSS %8d kB\n' "ogr2ogr -f GPKG" "$ogr_secs" "$ogr_kb"
+printf '  %-34s %8.2f s   peak RSS %8d kB\n' "GXFCmd CopyTask SHP -> SDF" "$gxf_secs" "$gxf_kb"
+printf '  %-34s %8.2f s   peak RSS %8d kB\n' "ogr2ogr -f GPKG" "$ogr_secs" "$ogr_kb"
 awk -v a="$gxf_secs" -v b="$ogr_secs" 'BEGIN { if (b > 0) printf "  time ratio GXFCmd / ogr2ogr: %.2f\n", a / b }'
+printf '  %-34s %8.2f s   peak RSS %8d kB\n' "GXFCmd CopyTask SDF -> SHP" "$back_secs" "$back_kb"
+printf '  %-34s %8.2f s   peak RSS %8d kB\n' "ogr2ogr -f \"ESRI Shapefile\" (GPKG)" "$ogr_back_secs" "$ogr_back_kb"
+awk -v a="$back_secs" -v b="$ogr_back_secs" 'BEGIN { if (b > 0) printf "  time ratio GXFCmd / ogr2ogr: %.2f\n", a / b }'
+
+if command -v ogrinfo >/dev/null; then
+    rows=$(ogrinfo -q -ro "$out/lots.sdf" -sql "SELECT COUNT(*) AS n FROM lots" 2>/dev/null | sed -n 's/.*n (Integer.*) = //p')
+    entries=$(ogrinfo -q -ro "$out/lots.sdf" -sql "SELECT COUNT(*) AS n FROM rtree_lots_Geometry" 2>/dev/null | sed -n 's/.*n (Integer.*) = //p')
+    check=$(ogrinfo -q -ro "$out/lots.sdf" -sql "SELECT rtreecheck('rtree_lots_Geometry') AS r" 2>/dev/null | sed -n 's/.*r (String) = //p')
+    echo "  SDF R-tree: $entries entries for $rows rows, rtreecheck: $check"
+fi

@@ -53,8 +53,17 @@ FdoClassDefinition* FindDestinationClass(FdoIConnection* destination, FdoFeature
         FdoStringP namePart = identifier->GetName();
         FdoPtr<FdoClassDefinition> loose = gxf::FindSingleClass(schemas, namePart);
         if (!loose && (c_FDO_Api::IsNorvOracleProvider(destination) || c_FDO_Api::IsNorvMssProvider(destination) ||
-                       c_FDO_Api::IsNorvInformixProvider(destination)))
+                       c_FDO_Api::IsNorvInformixProvider(destination))) {
             loose = c_FDO_Api::FindNorvClass(schemas, namePart, sourceGeometryName);
+            // A name of another database's owner~table~geometry form (a
+            // copy between two of them) is looked up by its table part:
+            // the destination's owner is its own.
+            if (!loose && namePart.Contains(L"~")) {
+                FdoStringP table;
+                c_FDO_Api::GetTableNameFromNorvOracleClass(namePart, table);
+                loose = c_FDO_Api::FindNorvClass(schemas, table, sourceGeometryName);
+            }
+        }
         if (!loose) loose = OnlyClassOf(schemas);
         if (loose) return loose.Detach();
     }
@@ -132,6 +141,41 @@ std::vector<gxf::PropertyPair> PairProperties(c_GXFClassCopyDef* classDef, FdoCl
     return pairs;
 }
 
+// The identity of the reader's current feature as text ("FeatId=12"), or
+// empty when the reader cannot tell.
+FdoStringP CurrentFeature(FdoIFeatureReader* reader, FdoClassDefinition* sourceClass) {
+    FdoStringP text;
+    try {
+        FdoPtr<FdoDataPropertyDefinitionCollection> identity = sourceClass->GetIdentityProperties();
+        if (identity->GetCount() == 0) identity = sourceClass->GetBaseIdentityProperties();
+        for (FdoInt32 i = 0; i < identity->GetCount(); i++) {
+            FdoPtr<FdoDataPropertyDefinition> id = identity->GetItem(i);
+            FdoStringP value = L"null";
+            if (!reader->IsNull(id->GetName())) {
+                FdoPtr<FdoDataValue> v = c_FDO_Api::ReaderGetDataPropertyValue(reader, id->GetName(),
+                                                                                id->GetDataType(), id->GetDataType());
+                value = v->ToString();
+            }
+            text += (text.IsEmpty() ? L"" : L", ") + FdoStringP(id->GetName()) + L"=" + value;
+        }
+    } catch (FdoException* e) {
+        e->Release();
+        return L"";
+    }
+    return text;
+}
+
+// A failure while features flow names the classes and the source feature
+// the reader was at, after the provider's own text.
+FdoException* WithCopyContext(FdoException* e, FdoClassDefinition* sourceClass, FdoClassDefinition* destClass,
+                              FdoIFeatureReader* reader) {
+    FdoStringP feature = CurrentFeature(reader, sourceClass);
+    FdoStringP where = FdoStringP::Format(L" (copying class '%ls' into class '%ls'", sourceClass->GetName(),
+                                          destClass->GetName());
+    if (!feature.IsEmpty()) where += FdoStringP(L", at source feature ") + feature;
+    return FdoException::Create(FdoStringP(e->GetExceptionMessage()) + where + L")", e);
+}
+
 long CopyOneClass(FdoIConnection* source, FdoIConnection* destination, FdoFeatureSchemaCollection* sourceSchemas,
                   FdoFeatureSchemaCollection* destSchemas, c_GXFClassCopyDef* classDef, int batchSize,
                   bool magicClassName) {
@@ -157,7 +201,14 @@ long CopyOneClass(FdoIConnection* source, FdoIConnection* destination, FdoFeatur
                           [progressName](long inserted, bool done) {
                               return gxf::ReportCopyProgress(progressName, inserted, done);
                           });
-    const long count = pump.Run(reader, batchSize);
+    long count = 0;
+    try {
+        count = pump.Run(reader, batchSize);
+    } catch (FdoException* e) {
+        FdoException* described = WithCopyContext(e, sourceClass, destClass, reader);
+        e->Release();
+        throw described;
+    }
     reader->Close();
     return count;
 }

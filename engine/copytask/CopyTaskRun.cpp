@@ -2,6 +2,10 @@
 // SDF destination file, prepare the destination schema (from a schema file
 // or from the source), open both connections, pump the classes, close.
 //
+// When the schema apply from the source failed and the copy then misses a
+// destination class, the error names the apply's reason too: the missing
+// class is only the symptom.
+//
 // Naming an apply schema file switches the loose class lookup and the type
 // adaptation off: the file is then the authority on destination names and
 // types. Copies are not transactional; what a failed run inserted stays, but
@@ -16,6 +20,7 @@
 #include "copytask/LastErrorText.h"
 
 #include "transfer/Connections.h"
+#include "transfer/SourceSchemaApply.h"
 
 #include <Fdo.h>
 
@@ -46,16 +51,26 @@ int PrepareSdfFile(c_GXFCopyTaskDef* task) {
     return GXF_Result_OK;
 }
 
-int PrepareSchema(c_GXFCopyTaskDef* task, bool magicDataTypes) {
+// applyFailure gets the reason a schema apply from the source failed
+// without failing the step.
+int PrepareSchema(c_GXFCopyTaskDef* task, bool magicDataTypes, FdoStringP& applyFailure) {
     if (!IsEmpty(task->GetApplySchemaXML()))
         return c_FDO_Api::GXF_ApplySchemaFromXML(task->GetDestProvider(), task->GetDestConnString(), true,
                                                  task->GetApplySchemaXML(), task->GetOracle_Attr_SRID());
     FdoStringP classList;
     task->GetSourceClassesAsString(classList);
-    return c_FDO_Api::GXF_ApplySchemaFromFdoSource(task->GetDestProvider(), task->GetDestConnString(),
-                                                   task->GetSourceProvider(), task->GetSourceConnString(), classList,
-                                                   task->GetCreateSpatialContext(), magicDataTypes,
-                                                   task->GetOracle_Attr_SRID());
+    return gxf::ApplySchemaFromSource(task->GetDestProvider(), task->GetDestConnString(), task->GetSourceProvider(),
+                                      task->GetSourceConnString(), classList, task->GetCreateSpatialContext(),
+                                      magicDataTypes, task->GetOracle_Attr_SRID(), applyFailure);
+}
+
+// A destination class that is missing because the schema apply failed is
+// reported with the apply's reason after the copy's own text.
+FdoStringP CopyErrorText(FdoException* e, const FdoStringP& applyFailure) {
+    FdoStringP text = e->GetExceptionMessage();
+    if (!applyFailure.IsEmpty() && text.Contains(L"c_FDO_Api::CopyFdoClass: Unable to find Class"))
+        text += FdoStringP(L" The destination schema could not be applied: ") + applyFailure;
+    return text;
 }
 
 }  // namespace
@@ -82,8 +97,9 @@ int c_GXF_CopyTask_API::GXF_CopyFdoToFdo(c_GXFCopyTaskDef* task, long& count, c_
             (task->GetSDF_Attr_CreateIfMissing() || task->GetSDF_Attr_OverwriteFile())) {
             if (int rc = PrepareSdfFile(task)) return rc;
         }
+        FdoStringP applyFailure;
         if (task->GetExecuteApplySchema()) {
-            if (int rc = PrepareSchema(task, magicDataTypes)) return rc;
+            if (int rc = PrepareSchema(task, magicDataTypes, applyFailure)) return rc;
         }
         if (!gxf::OpenConnection(source, task->GetSourceConnString()))
             return Fail(GXF_Result_OpenSourceConnection, L"Unable to Open Source Connection");
@@ -91,8 +107,15 @@ int c_GXF_CopyTask_API::GXF_CopyFdoToFdo(c_GXFCopyTaskDef* task, long& count, c_
             return Fail(GXF_Result_OpenDestConnection, L"Unable to Open Destination Connection");
 
         FdoPtr<c_GXFClassCopyDefCollection> classDefs = task->GetClassCopyDefCollection();
-        const long copied = CopyFdoClassCollection(source, destination, classDefs, kCopyTaskBatchSize, magicClassName,
-                                                   magicDataTypes);
+        long copied = 0;
+        try {
+            copied = CopyFdoClassCollection(source, destination, classDefs, kCopyTaskBatchSize, magicClassName,
+                                            magicDataTypes);
+        } catch (FdoException* e) {
+            FdoStringP text = CopyErrorText(e, applyFailure);
+            e->Release();
+            return Fail(GXF_Result_FdoException, text);
+        }
         source->Close();
         destination->Close();
         // Unlike a failure, a stop says how far the copy got.

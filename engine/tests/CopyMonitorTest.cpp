@@ -8,6 +8,8 @@
 #include <GeoxferApi/GXF_CopyTask_API.h>
 #include <GeoxferApi/LastError.h>
 
+#include "copytask/LastErrorText.h"
+
 #include "CopyTaskTestSupport.h"
 #include "TestData.h"
 #include "transfer/Connections.h"

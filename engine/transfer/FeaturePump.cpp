@@ -3,10 +3,11 @@
 // property values of the insert and the list of pairs that take a value are
 // built once; per feature the loop only walks those lists and changes
 // values, so memory stays flat however many features flow (one batch at
-// most).
+// most). The rows of a batch are a fixed set of parameter value collections
+// whose values are replaced in place, one set per position in the batch.
 #include "transfer/FeaturePump.h"
 
-#include <GeoxferApi/FDO_Api.h>
+#include "transfer/ValueConversion.h"
 
 namespace gxf {
 
@@ -45,17 +46,31 @@ long FeaturePump::RunBatched(FdoIFeatureReader* reader, FdoBatchParameterValueCo
         FdoPtr<FdoParameter> parameter = FdoParameter::Create(m_pairs[i].destName);
         m_values[i]->SetValue(parameter);
     }
+    struct Row {
+        FdoPtr<FdoParameterValueCollection> values;
+        std::vector<FdoPtr<FdoParameterValue>> items;  // parallel to m_written
+    };
+    std::vector<Row> rows;
     long total = 0;
     int pending = 0;
     while (reader->ReadNext()) {
-        FdoPtr<FdoParameterValueCollection> row = FdoParameterValueCollection::Create();
-        for (size_t i : m_written) {
-            const PropertyPair& pair = m_pairs[i];
-            FdoPtr<FdoLiteralValue> value = ValueOf(reader, pair);
-            FdoPtr<FdoParameterValue> parameterValue = FdoParameterValue::Create(pair.destName, value);
-            row->Add(parameterValue);
+        if (total == 0 && pending == 0) BindSources(reader);
+        if (static_cast<size_t>(pending) == rows.size()) {
+            Row fresh;
+            fresh.values = FdoParameterValueCollection::Create();
+            for (size_t i : m_written) {
+                FdoPtr<FdoParameterValue> item = FdoParameterValue::Create(m_pairs[i].destName);
+                fresh.values->Add(item);
+                fresh.items.push_back(item);
+            }
+            rows.push_back(std::move(fresh));
         }
-        batch->Add(row);
+        Row& row = rows[static_cast<size_t>(pending)];
+        for (size_t w = 0; w < m_written.size(); w++) {
+            FdoPtr<FdoLiteralValue> value = ValueOf(reader, w);
+            row.items[w]->SetValue(value);
+        }
+        batch->Add(row.values);
         if (++pending == batchSize) {
             ExecuteInsert();
             total += pending;
@@ -75,9 +90,10 @@ long FeaturePump::RunBatched(FdoIFeatureReader* reader, FdoBatchParameterValueCo
 long FeaturePump::RunRowByRow(FdoIFeatureReader* reader) {
     long total = 0;
     while (reader->ReadNext()) {
-        for (size_t i : m_written) {
-            FdoPtr<FdoLiteralValue> value = ValueOf(reader, m_pairs[i]);
-            m_values[i]->SetValue(static_cast<FdoValueExpression*>(value.p));
+        if (total == 0) BindSources(reader);
+        for (size_t w = 0; w < m_written.size(); w++) {
+            FdoPtr<FdoLiteralValue> value = ValueOf(reader, w);
+            m_values[m_written[w]]->SetValue(static_cast<FdoValueExpression*>(value.p));
         }
         ExecuteInsert();
         if (++total % kRowReportInterval == 0 && !Report(total, false)) return total;
@@ -85,12 +101,19 @@ long FeaturePump::RunRowByRow(FdoIFeatureReader* reader) {
     return total;
 }
 
-FdoLiteralValue* FeaturePump::ValueOf(FdoIFeatureReader* reader, const PropertyPair& pair) {
+void FeaturePump::BindSources(FdoIFeatureReader* reader) {
+    m_sourceIndex.clear();
+    for (size_t i : m_written) m_sourceIndex.push_back(reader->GetPropertyIndex(m_pairs[i].sourceName));
+}
+
+FdoLiteralValue* FeaturePump::ValueOf(FdoIFeatureReader* reader, size_t w) const {
+    const PropertyPair& pair = m_pairs[m_written[w]];
+    const FdoInt32 index = m_sourceIndex[w];
     if (pair.destKind == FdoPropertyType_DataProperty)
-        return c_FDO_Api::ReaderGetDataPropertyValue(reader, pair.sourceName, pair.sourceType, pair.destType);
+        return ReadDataValueAt(reader, index, pair.sourceType, pair.destType);
     // A feature without a shape is copied without one.
-    if (reader->IsNull(pair.sourceName)) return FdoGeometryValue::Create();
-    FdoPtr<FdoByteArray> fgf = reader->GetGeometry(static_cast<FdoString*>(pair.sourceName));
+    if (reader->IsNull(index)) return FdoGeometryValue::Create();
+    FdoPtr<FdoByteArray> fgf = reader->GetGeometry(index);
     return FdoGeometryValue::Create(fgf);
 }
 

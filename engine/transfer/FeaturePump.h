@@ -4,9 +4,12 @@
 // copy task both feed it; each works out its own pairs first, because they
 // pair by different rules. Internal to the engine.
 //
-// Values are converted once per feature (ReaderGetDataPropertyValue for data
-// properties, FGF bytes for geometry); a null geometry is inserted as a null
-// geometry instead of failing the copy. Destination properties of other
+// Values are converted once per feature (the engine's value conversion for
+// data properties, FGF bytes for geometry); a null geometry is inserted as a
+// null geometry instead of failing the copy. Each source property is bound
+// to its reader position on the first row, and the rows of a batch reuse
+// their parameter values from batch to batch, so nothing is looked up by
+// name and no collection is built per feature. Destination properties of other
 // kinds (object, association, raster) are part of the insert but get no value.
 #pragma once
 
@@ -56,9 +59,11 @@ public:
 private:
     long RunBatched(FdoIFeatureReader* reader, FdoBatchParameterValueCollection* batch, int batchSize);
     long RunRowByRow(FdoIFeatureReader* reader);
-    // The current feature's value for a data or geometric pair (new
-    // reference); null when conversion gave none.
-    static FdoLiteralValue* ValueOf(FdoIFeatureReader* reader, const PropertyPair& pair);
+    // Finds the reader position of every written pair's source property.
+    void BindSources(FdoIFeatureReader* reader);
+    // The current feature's value for written pair w (new reference); null
+    // when conversion gave none.
+    FdoLiteralValue* ValueOf(FdoIFeatureReader* reader, size_t w) const;
     void ExecuteInsert();
     // Hands the count to the progress; false when the run is to stop.
     bool Report(long inserted, bool done);
@@ -67,6 +72,7 @@ private:
     std::vector<PropertyPair> m_pairs;
     std::vector<FdoPtr<FdoPropertyValue>> m_values;  // parallel to m_pairs
     std::vector<size_t> m_written;                   // indexes of the pairs that take a value
+    std::vector<FdoInt32> m_sourceIndex;             // reader position per written pair
     InsertProgress m_progress;
     bool m_stopped = false;
 };

@@ -65,6 +65,21 @@ void DeleteShapeFileSets(const wchar_t* folder, FdoStringCollection* classNames,
     }
 }
 
+// The part every copy shares once the source is open and the destination
+// prepared: open the destination, copy the classes, close both. The count
+// is written only when the copy finished; a failure throws to the caller.
+int CopyAndClose(FdoIConnection* source, const wchar_t* destProvider, const wchar_t* destConnString,
+                 FdoStringCollection* classNames, const wchar_t* filter, bool skipSchemaCreation, long& featureCount) {
+    FdoPtr<FdoIConnection> destination;
+    if (int rc = gxf::OpenStore(StoreRole::Destination, destProvider, destConnString, destination)) return rc;
+    long copied = c_FDO_Api::CopyFdoClass(source, destination, classNames, 0, kCopyBatchSize, skipSchemaCreation,
+                                          filter);
+    featureCount = copied;
+    source->Close();
+    destination->Close();
+    return GXF_Result_OK;
+}
+
 }  // namespace
 
 int c_FDO_Api::GXF_CopyFdoToSDF(const wchar_t* srcProvider, const wchar_t* srcConnString, const wchar_t* classList,
@@ -76,15 +91,8 @@ int c_FDO_Api::GXF_CopyFdoToSDF(const wchar_t* srcProvider, const wchar_t* srcCo
         if (!CreateSdfFile(sdfFile)) return gxf::Fail(GXF_Result_CreateSdfFile, L"Unable to Create new SDF File");
 
         FdoStringP connString = FdoStringP(L"File=") + gxf::ConnStringValue(sdfFile) + L";ReadOnly=FALSE;";
-        FdoPtr<FdoIConnection> destination;
-        if (int rc = gxf::OpenStore(StoreRole::Destination, L"OSGeo.SDF", connString, destination)) return rc;
-
         FdoPtr<FdoStringCollection> classNames = gxf::SplitList(classList);
-        long copied = CopyFdoClass(source, destination, classNames, 0, kCopyBatchSize, false, filter);
-        featureCount = copied;
-        source->Close();
-        destination->Close();
-        return GXF_Result_OK;
+        return CopyAndClose(source, L"OSGeo.SDF", connString, classNames, filter, false, featureCount);
     } catch (FdoException* e) {
         return gxf::FailWithException(e);
     }
@@ -104,14 +112,7 @@ int c_FDO_Api::GXF_CopyFdoToSHP(const wchar_t* srcProvider, const wchar_t* srcCo
         }
 
         FdoStringP connString = FdoStringP(L"DefaultFileLocation=") + gxf::ConnStringValue(destFolder);
-        FdoPtr<FdoIConnection> destination;
-        if (int rc = gxf::OpenStore(StoreRole::Destination, L"OSGeo.SHP", connString, destination)) return rc;
-
-        long copied = CopyFdoClass(source, destination, classNames, 0, kCopyBatchSize, false, filter);
-        featureCount = copied;
-        source->Close();
-        destination->Close();
-        return GXF_Result_OK;
+        return CopyAndClose(source, L"OSGeo.SHP", connString, classNames, filter, false, featureCount);
     } catch (FdoException* e) {
         return gxf::FailWithException(e);
     }
@@ -124,14 +125,9 @@ int c_FDO_Api::GXF_CopyFdoToFdo(const wchar_t* srcProvider, const wchar_t* srcCo
     try {
         FdoPtr<FdoIConnection> source;
         if (int rc = gxf::OpenStore(StoreRole::Source, srcProvider, srcConnString, source)) return rc;
-        FdoPtr<FdoIConnection> destination;
-        if (int rc = gxf::OpenStore(StoreRole::Destination, destProvider, destConnString, destination)) return rc;
         FdoPtr<FdoStringCollection> classNames = gxf::SplitList(classList);
-        long copied = CopyFdoClass(source, destination, classNames, 0, kCopyBatchSize, skipSchemaCreation, filter);
-        featureCount = copied;
-        source->Close();
-        destination->Close();
-        return GXF_Result_OK;
+        return CopyAndClose(source, destProvider, destConnString, classNames, filter, skipSchemaCreation,
+                            featureCount);
     } catch (FdoException* e) {
         return gxf::FailWithException(e);
     }

@@ -6,6 +6,7 @@
 // effort, and a failing apply leaves its text as the last error without
 // failing the operation (the copy that follows reports what is missing).
 #include "transfer/SchemaSelection.h"
+#include "transfer/SourceSchemaApply.h"
 #include "transfer/StoreAccess.h"
 
 #include <GeoxferApi/FDO_Api.h>
@@ -91,37 +92,47 @@ int c_FDO_Api::GXF_ApplySchemaFromXML(const wchar_t* providerName, const wchar_t
     }
 }
 
-int c_FDO_Api::GXF_ApplySchemaFromFdoSource(const wchar_t* destProvider, const wchar_t* destConnString,
-                                            const wchar_t* srcProvider, const wchar_t* srcConnString,
-                                            const wchar_t* classList, bool createSpatialContexts,
-                                            bool castDataTypes, long srid) {
+int gxf::ApplySchemaFromSource(const wchar_t* destProvider, const wchar_t* destConnString, const wchar_t* srcProvider,
+                               const wchar_t* srcConnString, const wchar_t* classList, bool createSpatialContexts,
+                               bool castDataTypes, long srid, FdoStringP& applyFailure) {
+    applyFailure = L"";
     try {
         FdoPtr<FdoIConnection> source;
         if (int rc = gxf::OpenStore(StoreRole::Source, srcProvider, srcConnString, source)) return rc;
         FdoPtr<FdoIConnection> destination;
         if (int rc = gxf::OpenStore(StoreRole::Destination, destProvider, destConnString, destination)) return rc;
 
-        if (!GetSupportCommand(source, FdoCommandType_DescribeSchema)) {
+        if (!c_FDO_Api::GetSupportCommand(source, FdoCommandType_DescribeSchema)) {
             source->Close();
             return gxf::Fail(GXF_Result_MissingCommand, gxf::kNoDescribeSchemaText);
         }
-        if (createSpatialContexts) CreateSpatialContextFromFdoSource(source, destination, nullptr, srid);
+        if (createSpatialContexts) c_FDO_Api::CreateSpatialContextFromFdoSource(source, destination, nullptr, srid);
 
         FdoPtr<FdoFeatureSchemaCollection> schemas = gxf::DescribeAllSchemas(source);
         if (classList && *classList) {
             auto cast = [&](FdoClassDefinition* classDef) {
-                if (castDataTypes) CopyFdoClass_CastDataTypes(source, destination, classDef);
+                if (castDataTypes) c_FDO_Api::CopyFdoClass_CastDataTypes(source, destination, classDef);
             };
             schemas = gxf::SelectListedClasses(schemas, classList, cast);
         }
         source->Close();
 
         // Best effort: a failure is left as the last error text.
-        GXF_ApplySchemaCollection(destination, true, schemas, srid);
+        if (c_FDO_Api::GXF_ApplySchemaCollection(destination, true, schemas, srid) != GXF_Result_OK)
+            applyFailure = c_FDO_Api::GXF_GetLastError();
 
         destination->Close();
         return GXF_Result_OK;
     } catch (FdoException* e) {
         return gxf::FailWithException(e);
     }
+}
+
+int c_FDO_Api::GXF_ApplySchemaFromFdoSource(const wchar_t* destProvider, const wchar_t* destConnString,
+                                            const wchar_t* srcProvider, const wchar_t* srcConnString,
+                                            const wchar_t* classList, bool createSpatialContexts,
+                                            bool castDataTypes, long srid) {
+    FdoStringP applyFailure;
+    return gxf::ApplySchemaFromSource(destProvider, destConnString, srcProvider, srcConnString, classList,
+                                      createSpatialContexts, castDataTypes, srid, applyFailure);
 }

@@ -13,6 +13,12 @@
 // A floating value that does not fit the integer it is truncated to (or is
 // not a number) is refused with the conversion error rather than turned into
 // an arbitrary integer.
+//
+// The same matrix reads a property by name (the public entry point) or by
+// its position in the reader (the insert loop, which binds each property to
+// its position once per class and so never looks a name up per value).
+#include "transfer/ValueConversion.h"
+
 #include <GeoxferApi/FDO_Api.h>
 
 #include <Fdo.h>
@@ -77,7 +83,8 @@ bool IsIntegerType(FdoDataType t) {
     return t == FdoDataType_Int16 || t == FdoDataType_Int32 || t == FdoDataType_Int64;
 }
 
-FdoDataValue* SameTypeValue(FdoIFeatureReader* reader, FdoString* name, FdoDataType type) {
+template <class Key>
+FdoDataValue* SameTypeValue(FdoIReader* reader, Key name, FdoDataType type) {
     switch (type) {
         case FdoDataType_Boolean: return FdoDataValue::Create(reader->GetBoolean(name));
         case FdoDataType_Byte: return FdoDataValue::Create(reader->GetByte(name));
@@ -96,7 +103,8 @@ FdoDataValue* SameTypeValue(FdoIFeatureReader* reader, FdoString* name, FdoDataT
 }
 
 // A value of another type; null pointer for the pairs that give no value.
-FdoDataValue* ConvertedValue(FdoIFeatureReader* reader, FdoString* name, FdoDataType from, FdoDataType to) {
+template <class Key>
+FdoDataValue* ConvertedValue(FdoIReader* reader, Key name, FdoDataType from, FdoDataType to) {
     FdoDataValue* result = nullptr;
     switch (from) {
         case FdoDataType_DateTime:
@@ -152,13 +160,27 @@ FdoDataValue* ConvertedValue(FdoIFeatureReader* reader, FdoString* name, FdoData
     return result;
 }
 
+template <class Key>
+FdoDataValue* ReadValue(FdoIReader* reader, Key name, FdoDataType sourceType, FdoDataType destinationType) {
+    if (reader->IsNull(name)) return FdoDataValue::Create(destinationType);
+    if (!IsKnownType(sourceType))
+        throw FdoException::Create(L"c_FDO_Api::ReaderGetDataPropertyValue Unknown FdoDataType!");
+    if (sourceType == destinationType) return SameTypeValue(reader, name, sourceType);
+    return ConvertedValue(reader, name, sourceType, destinationType);
+}
+
 }  // namespace
 
 FdoDataValue* c_FDO_Api::ReaderGetDataPropertyValue(FdoIFeatureReader* reader, const wchar_t* propertyName,
                                                     FdoDataType sourceType, FdoDataType destinationType) {
-    if (reader->IsNull(propertyName)) return FdoDataValue::Create(destinationType);
-    if (!IsKnownType(sourceType))
-        throw FdoException::Create(L"c_FDO_Api::ReaderGetDataPropertyValue Unknown FdoDataType!");
-    if (sourceType == destinationType) return SameTypeValue(reader, propertyName, sourceType);
-    return ConvertedValue(reader, propertyName, sourceType, destinationType);
+    return ReadValue<FdoString*>(reader, propertyName, sourceType, destinationType);
 }
+
+namespace gxf {
+
+FdoDataValue* ReadDataValueAt(FdoIReader* reader, FdoInt32 index, FdoDataType sourceType,
+                              FdoDataType destinationType) {
+    return ReadValue<FdoInt32>(reader, index, sourceType, destinationType);
+}
+
+}  // namespace gxf

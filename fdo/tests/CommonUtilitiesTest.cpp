@@ -17,7 +17,7 @@ std::wstring Texts(const std::vector<FdoPtr<FdoFilter>>& filters) {
 TEST(FilterConjuncts, TopLevelAndChainInOrderAndNothingBelowOrOrNot) {
     FdoPtr<FdoFilter> f = FdoFilter::Parse(L"A = 1 AND (B = 2 OR C = 3) AND NOT (D = 4 AND E = 5) AND ((F = 6 AND G = 7))");
     EXPECT_EQ(Texts(FdoCommonFilterSplitter::Conjuncts(f)),
-              L"A = 1 | (B = 2 OR C = 3) | NOT (D = 4 AND E = 5) | F = 6 | G = 7");
+              L"A = 1 | B = 2 OR C = 3 | NOT (D = 4 AND E = 5) | F = 6 | G = 7");
     FdoPtr<FdoFilter> single = FdoFilter::Parse(L"A = 1 OR B = 2");
     auto one = FdoCommonFilterSplitter::Conjuncts(single);
     ASSERT_EQ(one.size(), 1u);
@@ -37,14 +37,18 @@ TEST(EnumNames, EveryDataAndGeometryTypeHasItsNameAndReadsBack) {
     EXPECT_STREQ(FdoCommonEnumNames::DataType(FdoDataType_Int32), L"Int32");
     EXPECT_EQ(FdoCommonEnumNames::DataType(static_cast<FdoDataType>(12)), nullptr);
 
-    for (int i = FdoGeometryType_Point; i <= FdoGeometryType_MultiCurvePolygon; i++) {
-        auto type = static_cast<FdoGeometryType>(i);
+    for (FdoGeometryType type :
+         {FdoGeometryType_Point, FdoGeometryType_LineString, FdoGeometryType_Polygon, FdoGeometryType_MultiPoint,
+          FdoGeometryType_MultiLineString, FdoGeometryType_MultiPolygon, FdoGeometryType_MultiGeometry,
+          FdoGeometryType_CurveString, FdoGeometryType_CurvePolygon, FdoGeometryType_MultiCurveString,
+          FdoGeometryType_MultiCurvePolygon}) {
         FdoString* name = FdoCommonEnumNames::GeometryType(type);
-        ASSERT_NE(name, nullptr) << i;
+        ASSERT_NE(name, nullptr) << type;
         FdoGeometryType back = FdoGeometryType_None;
-        EXPECT_TRUE(FdoCommonEnumNames::ParseGeometryType(name, back)) << i;
+        EXPECT_TRUE(FdoCommonEnumNames::ParseGeometryType(name, back)) << type;
         EXPECT_EQ(back, type);
     }
+    EXPECT_EQ(FdoCommonEnumNames::GeometryType(static_cast<FdoGeometryType>(8)), nullptr) << "no type has value 8";
     EXPECT_STREQ(FdoCommonEnumNames::GeometryType(FdoGeometryType_None), L"None");
     EXPECT_STREQ(FdoCommonEnumNames::GeometryType(FdoGeometryType_MultiPolygon), L"MultiPolygon");
     EXPECT_EQ(FdoCommonEnumNames::GeometryType(static_cast<FdoGeometryType>(99)), nullptr);

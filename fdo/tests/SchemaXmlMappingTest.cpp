@@ -105,6 +105,25 @@ TEST(SchemaXmlNames, EveryNameSurvivesEncodingEvenWhenItLooksEncoded) {
     }
 }
 
+TEST(SchemaXmlNames, DotsAndColonsFdoForbidsReadAsUnderscores) {
+    // GML application schemas write them as they are, FDO's own files as
+    // -dot- and -colon-; a name written back reads as the same name.
+    FdoPtr<FdoFeatureSchemaCollection> schemas = Read(Schema(R"(
+        <xs:element name="a.b" type="S:a-dot-bType" abstract="false" substitutionGroup="gml:_Feature">
+          <xs:key name="Key"><xs:selector xpath=".//a.b"/><xs:field xpath="DATE.ID"/></xs:key></xs:element>
+        <xs:complexType name="a-dot-bType"><xs:complexContent><xs:extension base="gml:AbstractFeatureType">
+          <xs:sequence><xs:element name="DATE.ID" type="xs:int"/><xs:element name="x-colon-y" type="xs:string"/>
+          </xs:sequence></xs:extension></xs:complexContent></xs:complexType>)"));
+    FdoPtr<FdoClassDefinition> cls = GetClass(schemas, L"S", L"a_b");
+    FdoPtr<FdoDataPropertyDefinition> id = GetProperty<FdoDataPropertyDefinition>(cls, L"DATE_ID");
+    FdoPtr<FdoDataPropertyDefinition> xy = GetProperty<FdoDataPropertyDefinition>(cls, L"x_y");
+    FdoPtr<FdoDataPropertyDefinitionCollection> identity = cls->GetIdentityProperties();
+    ASSERT_EQ(identity->GetCount(), 1);
+    FdoPtr<FdoDataPropertyDefinition> key = identity->GetItem(0);
+    EXPECT_STREQ(key->GetName(), L"DATE_ID");
+    ExpectRoundTrip(schemas);
+}
+
 // ---- classes --------------------------------------------------------------
 
 TEST(SchemaXmlClasses, KindComesFromTheBaseChainWhereverTheBaseIsDefined) {

@@ -8,7 +8,7 @@
 
 #include <ogrcore/OgrError.h>
 
-#include "../ogr/OgrCapabilities.h"
+#include <ogrcore/OgrCapabilities.h>
 #include "KmlDataStore.h"
 #include "KmlGeometryAdapter.h"
 #include "KmlWorkingCopy.h"

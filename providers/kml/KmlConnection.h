@@ -9,7 +9,7 @@
 // applied with another system are transformed as they are written.
 #pragma once
 
-#include "../ogr/OgrConnection.h"
+#include <ogrcore/OgrConnection.h>
 
 namespace kml {
 

@@ -4,7 +4,7 @@
 #include "NorvGeometry.h"
 
 #include <FdoCommon/FdoCommonSchemaUtil.h>
-#include <sdf/SdfDateTimeText.h>
+#include <common/DateTimeText.h>
 
 namespace norvdb {
 
@@ -104,7 +104,7 @@ FdoString* NorvFeatureReader::GetString(FdoString* name) {
 
 FdoDateTime NorvFeatureReader::GetDateTime(FdoString* name) {
     std::string text = FdoStringP::Utf8FromUnicode(GetString(name));
-    auto v = sdf::SdfDateTimeText::Parse(text.c_str());
+    auto v = providercommon::DateTimeText::Parse(text.c_str());
     if (!v)
         throw FdoCommandException::Create(FdoStringP::Format(L"The value '%ls' of property '%ls' is not a date or time.",
                                                              GetString(name), name));

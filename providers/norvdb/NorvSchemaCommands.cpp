@@ -121,7 +121,9 @@ TableName TableOf(NorvConnection& c, FdoString* className) {
         t.owner = c.TargetOwner();
         t.table = db.StoredName(Utf8(name.c_str()));
     }
-    if (t.owner.empty()) t.owner = c.TargetOwner();
+    // A class named after another database's owner (a copy from one of
+    // these databases to another) goes to the connection's own owner.
+    if (t.owner.empty() || (parts.size() >= 2 && !db.HasOwner(t.owner))) t.owner = c.TargetOwner();
     return t;
 }
 

@@ -11,6 +11,9 @@ namespace norvdb {
 
 namespace {
 
+// The numbers given to systems without an EPSG code.
+constexpr int32_t kFirstLocalSrid = 990001;
+
 // Oracle's own numbers for systems that have an EPSG code.
 int32_t EpsgOf(int32_t srid) {
     switch (srid) {
@@ -27,6 +30,22 @@ std::vector<FdoByte> ExtentOf(double minX, double minY, double maxX, double maxY
     FdoPtr<FdoIGeometry> g = factory->CreateGeometry(env);
     FdoPtr<FdoByteArray> fgf = factory->GetFgf(g);
     return std::vector<FdoByte>(fgf->GetData(), fgf->GetData() + fgf->GetCount());
+}
+
+std::optional<int32_t> BestEpsgMatch(const OGRSpatialReference& sr) {
+    int count = 0;
+    int* confidence = nullptr;
+    OGRSpatialReferenceH* matches = sr.FindMatches(nullptr, &count, &confidence);
+    std::optional<int32_t> out;
+    if (matches && count > 0 && confidence[0] >= 70 && (count == 1 || confidence[1] < confidence[0])) {
+        auto* best = OGRSpatialReference::FromHandle(matches[0]);
+        const char* code = best->GetAuthorityCode(nullptr);
+        const char* auth = best->GetAuthorityName(nullptr);
+        if (code && auth && EQUAL(auth, "EPSG")) out = static_cast<int32_t>(std::atoi(code));
+    }
+    OSRFreeSRSArray(matches);
+    CPLFree(confidence);
+    return out;
 }
 
 }  // namespace
@@ -56,6 +75,9 @@ std::optional<int32_t> NorvSpatialContexts::SridOfWkt(FdoString* wkt) {
             const char* auth = sr.GetAuthorityName(nullptr);
             if (code && auth && EQUAL(auth, "EPSG")) out = static_cast<int32_t>(std::atoi(code));
         }
+        // A .prj in the ESRI dialect names no authority: the EPSG system
+        // PROJ finds it equivalent to, when exactly one fits well.
+        if (!out) out = BestEpsgMatch(sr);
     }
     CPLPopErrorHandler();
     return out;
@@ -145,6 +167,14 @@ void NorvSpatialContexts::Create(NorvConnection& connection, const NorvSpatialCo
     if (!srid) srid = NorvSchema::SridFromName(c.coordinateSystem);
     if (!srid) srid = SridOfWkt(c.wkt);
     try {
+        // A system no EPSG code stands for still gets a number of its own,
+        // as a database user would define one: geometry keeps its system
+        // only through its SRID.
+        if (!srid && !c.wkt.IsEmpty()) {
+            auto q = db.Prepare("SELECT MAX(SRID) FROM NORV$SPATIAL_CONTEXTS WHERE SRID >= " +
+                                std::to_string(kFirstLocalSrid));
+            srid = q->Step() && !q->IsNull(0) ? static_cast<int32_t>(q->Int(0)) + 1 : kFirstLocalSrid;
+        }
         auto q = db.Prepare(std::string(replace ? "INSERT OR REPLACE" : "INSERT") +
                             " INTO NORV$SPATIAL_CONTEXTS (NAME, DESCRIPTION, CS_NAME, WKT, SRID, EXTENT_TYPE, "
                             "XY_TOLERANCE, Z_TOLERANCE, EXTENT) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");

@@ -3,7 +3,8 @@
 // A database knows coordinate systems by SRID, in its spatial metadata.
 // The contexts listed are: those created through CreateSpatialContext
 // (kept in the catalog with their SRID, taken from a name such as
-// OracleSrid8307 or from the WKT's EPSG code), then one per SRID in use in
+// OracleSrid8307 or from the WKT's EPSG code, else a number of their own
+// from 990001 up), then one per SRID in use in
 // the metadata that no created context covers, named after it, with the
 // WKT of the SRID where GDAL knows it (Oracle's 8307 is WGS 84), and the
 // "Default" context for geometry without metadata.

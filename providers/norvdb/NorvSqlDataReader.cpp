@@ -4,7 +4,7 @@
 #include "NorvGeometry.h"
 #include "NorvTypeMap.h"
 
-#include <sdf/SdfDateTimeText.h>
+#include <common/DateTimeText.h>
 
 namespace norvdb {
 
@@ -122,7 +122,7 @@ FdoString* NorvSqlDataReader::GetString(FdoString* name) {
 
 FdoDateTime NorvSqlDataReader::GetDateTime(FdoString* name) {
     std::string text = FdoStringP::Utf8FromUnicode(GetString(name));
-    auto value = sdf::SdfDateTimeText::Parse(text.c_str());
+    auto value = providercommon::DateTimeText::Parse(text.c_str());
     if (!value)
         throw FdoCommandException::Create(
             FdoStringP::Format(L"The value '%ls' of column '%ls' is not a date or time.", GetString(name), name));

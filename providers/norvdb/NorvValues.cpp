@@ -3,7 +3,7 @@
 
 #include "NorvGeometry.h"
 
-#include <sdf/SdfDateTimeText.h>
+#include <common/DateTimeText.h>
 
 namespace norvdb {
 
@@ -61,7 +61,7 @@ SqlValue NorvValues::FromLiteral(FdoLiteralValue* literal, std::optional<int32_t
             break;
         case FdoDataType_DateTime:
             v.kind = SqlValue::Text;
-            v.s = sdf::SdfDateTimeText::Format(static_cast<FdoDateTimeValue*>(d)->GetDateTime());
+            v.s = providercommon::DateTimeText::Format(static_cast<FdoDateTimeValue*>(d)->GetDateTime());
             break;
         case FdoDataType_BLOB:
         case FdoDataType_CLOB: {

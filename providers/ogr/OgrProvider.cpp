@@ -2,7 +2,7 @@
 #include <Fdo.h>
 
 #include "../BuiltInProviders.h"
-#include "OgrConnection.h"
+#include <ogrcore/OgrConnection.h>
 
 namespace {
 

@@ -14,8 +14,6 @@ namespace ogrcore {
 
 namespace {
 
-bool SameName(FdoString* a, FdoString* b) { return wcscasecmp(a ? a : L"", b ? b : L"") == 0; }
-
 std::vector<FdoInt64> SelectedIds(ClassMap* map, FdoFilter* filter, FdoParameterValueCollection* parameters) {
     std::vector<FdoInt64> ids;
     FdoPtr<FdoIdentifierCollection> none = FdoIdentifierCollection::Create();
@@ -54,107 +52,33 @@ FdoIFeatureReader* Select::Execute() {
 
 FdoIDataReader* SelectAggregates::Execute() {
     FdoPtr<ClassMap> map = Target();
-    if (m_distinct || m_grouping->GetCount() > 0 || m_groupingFilter || m_ordering->GetCount() > 0)
-        throw FdoCommandException::Create(
-            L"Only Count and SpatialExtents aggregates are supported: no distinct, grouping or ordering.");
-    struct Aggregate {
-        FdoStringP name;
-        bool extent = false;
-        int binding = -1;  // counted property; -1 counts rows
-        FdoInt64 count = 0;
-        FdoFgfBounds bounds;
-    };
-    std::vector<Aggregate> aggregates;
-    bool needScan = m_filter != nullptr;
-    for (FdoInt32 i = 0; i < m_properties->GetCount(); i++) {
-        FdoPtr<FdoIdentifier> id = m_properties->GetItem(i);
-        auto* computed = dynamic_cast<FdoComputedIdentifier*>(id.p);
-        FdoPtr<FdoExpression> expr = computed ? computed->GetExpression() : nullptr;
-        auto* function = dynamic_cast<FdoFunction*>(expr.p);
-        if (!function)
-            throw FdoCommandException::Create(FdoStringP::Format(
-                L"'%ls' is not an aggregate: select Count(...) or SpatialExtents(...) AS a name.", id->GetText()));
-        FdoPtr<FdoExpressionCollection> args = function->GetArguments();
-        Aggregate a;
-        a.name = id->GetName();
-        a.extent = SameName(function->GetName(), L"SpatialExtents");
-        if (!a.extent && !SameName(function->GetName(), L"Count"))
-            throw FdoCommandException::Create(FdoStringP::Format(
-                L"The aggregate function '%ls' is not supported: use Count or SpatialExtents.", function->GetName()));
-        if (args->GetCount() > 1)
-            throw FdoCommandException::Create(
-                FdoStringP::Format(L"%ls takes at most one property.", function->GetName()));
-        if (args->GetCount() == 1) {
-            FdoPtr<FdoExpression> arg = args->GetItem(0);
-            auto* argId = dynamic_cast<FdoIdentifier*>(arg.p);
-            a.binding = argId && argId->GetExpressionType() == FdoExpressionItemType_Identifier
-                            ? map->Find(argId->GetText())
-                            : -1;
-            if (a.binding < 0)
-                throw FdoCommandException::Create(FdoStringP::Format(
-                    L"The argument of %ls must be a property of class '%ls'.", function->GetName(), map->ClassName()));
-        }
-        if (a.extent && a.binding != map->GeometryIndex())
-            throw FdoCommandException::Create(FdoStringP::Format(
-                L"SpatialExtents needs the geometry property of class '%ls'.", map->ClassName()));
-        if (a.extent && a.binding < 0)
-            throw FdoCommandException::Create(L"SpatialExtents needs a geometry property.");
-        if (!a.extent && a.binding >= 0 && a.binding != map->IdentityIndex()) needScan = true;
-        aggregates.push_back(std::move(a));
-    }
-
-    FdoPtr<DataSource> source = map->GetSource();
-    if (needScan) {
+    FdoPtr<FdoClassDefinition> cls = map->GetClass();
+    FdoCommonAggregates aggregates = FdoCommonAggregates::Plan(this, cls);
+    if (aggregates.NeedsRows(m_filter != nullptr)) {
         FdoPtr<FeatureReader> reader = FeatureReader::Create(map, nullptr, m_filter, m_parameters);
-        FdoPtr<FdoClassDefinition> cls = map->GetClass();
-        while (reader->ReadNext()) {
-            for (auto& a : aggregates) {
-                if (a.binding >= 0 && reader->IsNull(map->Bindings()[static_cast<size_t>(a.binding)].name)) continue;
-                if (!a.extent) {
-                    a.count++;
-                    continue;
-                }
-                FdoInt32 n = 0;
-                const FdoByte* fgf = reader->GetGeometry(map->Bindings()[static_cast<size_t>(a.binding)].name, &n);
-                FdoFgfBounds b = FdoFgfBounds::Compute(fgf, n);
-                a.bounds.Add(b.minX, b.minY);
-                a.bounds.Add(b.maxX, b.maxY);
-            }
-        }
+        while (reader->ReadNext()) aggregates.AddRow(reader);
+        reader->Close();
     } else {
+        FdoPtr<DataSource> source = map->GetSource();
         LayerLease lease = source->Read(map->LayerName());
         ErrorTrap trap;
         OGR_L_SetAttributeFilter(lease.Layer(), nullptr);
         OGR_L_SetSpatialFilter(lease.Layer(), nullptr);
         GIntBig count = OGR_L_GetFeatureCount(lease.Layer(), TRUE);
+        FdoFgfBounds extent;
+        bool wantsExtent = false;
+        for (const auto& a : aggregates.Items()) wantsExtent = wantsExtent || a.extents;
         OGREnvelope env;
-        bool hasExtent = false;
-        for (auto& a : aggregates) {
-            if (!a.extent) {
-                a.count = count;
-            } else if (count > 0) {
-                if (!hasExtent && OGR_L_GetExtent(lease.Layer(), &env, TRUE) != OGRERR_NONE)
-                    throw FdoCommandException::Create(trap.Describe(
-                        FdoStringP::Format(L"The extent of class '%ls' cannot be read", map->ClassName())));
-                hasExtent = true;
-                a.bounds.Add(env.MinX, env.MinY);
-                a.bounds.Add(env.MaxX, env.MaxY);
-            }
+        if (wantsExtent && count > 0) {
+            if (OGR_L_GetExtent(lease.Layer(), &env, TRUE) != OGRERR_NONE)
+                throw FdoCommandException::Create(trap.Describe(
+                    FdoStringP::Format(L"The extent of class '%ls' cannot be read", map->ClassName())));
+            extent.Add(env.MinX, env.MinY);
+            extent.Add(env.MaxX, env.MaxY);
         }
+        aggregates.SetTotals(count, extent);
     }
-
-    FdoPtr<DataRowReader> result = DataRowReader::Create();
-    for (auto& a : aggregates) {
-        if (a.extent) {
-            FdoPtr<FdoByteArray> fgf =
-                a.bounds.IsEmpty() ? nullptr : RectangleFgf(a.bounds.minX, a.bounds.minY, a.bounds.maxX, a.bounds.maxY);
-            result->AddGeometry(a.name, fgf, a.bounds.IsEmpty());
-        } else {
-            FdoPtr<FdoDataValue> v = FdoDataValue::Create(a.count);
-            result->AddData(a.name, v);
-        }
-    }
-    return result.Detach();
+    return AggregateReader(aggregates);
 }
 
 // ------------------------------------------------------------------ Insert
@@ -165,15 +89,16 @@ FdoIFeatureReader* Insert::Execute() {
     FdoPtr<ClassMap> map = m_store->GetClassMap(m_className);
     m_store->CheckWritable(map);
     FeatureWriter writer(map);
+    writer.Bind(m_values);
     std::vector<FdoInt64> ids;
     if (m_batch->GetCount() > 0) {
         ids.reserve(static_cast<size_t>(m_batch->GetCount()));
         for (FdoInt32 i = 0; i < m_batch->GetCount(); i++) {
             FdoPtr<FdoParameterValueCollection> row = m_batch->GetItem(i);
-            ids.push_back(writer.Insert(m_values, row));
+            ids.push_back(writer.InsertBound(row));
         }
     } else {
-        ids.push_back(writer.Insert(m_values, m_parameters));
+        ids.push_back(writer.InsertBound(m_parameters));
     }
     FdoPtr<FdoClassDefinition> cls = map->GetClass();
     int identity = map->IdentityIndex();

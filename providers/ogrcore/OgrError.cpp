@@ -57,9 +57,22 @@ std::string ErrorTrap::Messages() const {
     return all;
 }
 
-FdoStringP ErrorTrap::Describe(const FdoStringP& what) const {
+// Warnings (an SDF file's extension is not .gpkg, a field was truncated)
+// are GDAL talking to itself: only its errors explain a failure.
+FdoStringP ErrorTrap::DescribeWithWarnings(const FdoStringP& what) const {
     if (m_messages.empty()) return what;
     return what + L": " + FdoStringP(Messages().c_str());
+}
+
+FdoStringP ErrorTrap::Describe(const FdoStringP& what) const {
+    std::string errors;
+    for (const auto& m : m_messages) {
+        if (m.level == CE_Warning) continue;
+        if (!errors.empty()) errors += "; ";
+        errors += m.text;
+    }
+    if (errors.empty()) return what;
+    return what + L": " + FdoStringP(errors.c_str());
 }
 
 }  // namespace ogrcore

@@ -32,8 +32,12 @@ public:
     void Clear() { m_messages.clear(); }
     // Every message collected, joined with "; ".
     std::string Messages() const;
-    // what, followed by ": " and the messages when there are any.
+    // what, followed by ": " and GDAL's errors when there are any; its
+    // warnings never reach a message.
     FdoStringP Describe(const FdoStringP& what) const;
+    // The same with the warnings too, for a caller that treats a warning
+    // as the failure (a value GDAL changed on its way into a file).
+    FdoStringP DescribeWithWarnings(const FdoStringP& what) const;
 
 private:
     static void CPL_STDCALL Handler(CPLErr level, CPLErrorNum code, const char* message);

@@ -5,8 +5,10 @@
 #include <ogrcore/OgrFeatureWriter.h>
 #include <ogrcore/OgrValues.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 
 namespace ogrcore {
 
@@ -34,6 +36,15 @@ bool WidenRealField(OGRLayerH layer, OGRFieldDefnH fd, int field, int width) {
     return err == OGRERR_NONE && OGR_Fld_GetWidth(fd) >= width;
 }
 
+// Whether a non-negative number has at most digits digits before the point
+// with room to spare for rounding (a quick test that avoids writing it out).
+bool FitsDigits(double magnitude, int digits) {
+    static const double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (digits <= 0) return false;
+    if (digits >= 16) return magnitude < 1e15;
+    return magnitude < kPowers[digits] - 1;
+}
+
 void CheckNumberFits(OGRLayerH layer, OGRFeatureH f, int field, FdoString* property) {
     OGRFieldDefnH fd = OGR_F_GetFieldDefnRef(f, field);
     OGRFieldType type = OGR_Fld_GetType(fd);
@@ -41,15 +52,23 @@ void CheckNumberFits(OGRLayerH layer, OGRFeatureH f, int field, FdoString* prope
     if (width <= 0 || !OGR_F_IsFieldSetAndNotNull(f, field)) return;
     char text[512];
     if (type == OFTInteger || type == OFTInteger64) {
-        snprintf(text, sizeof text, "%lld", static_cast<long long>(OGR_F_GetFieldAsInteger64(f, field)));
+        const long long n = static_cast<long long>(OGR_F_GetFieldAsInteger64(f, field));
+        if (FitsDigits(n < 0 ? -static_cast<double>(n) : static_cast<double>(n), width - (n < 0 ? 1 : 0))) return;
+        snprintf(text, sizeof text, "%lld", n);
     } else if (type == OFTReal) {
         double v = OGR_F_GetFieldAsDouble(f, field);
+        // Most numbers are far from the limit; only those near it are written out.
+        const int precision = OGR_Fld_GetPrecision(fd);
+        if (FitsDigits(std::fabs(v), width - (v < 0 ? 1 : 0) - (precision > 0 ? precision + 1 : 0) - 1)) return;
         snprintf(text, sizeof text, "%.*f", OGR_Fld_GetPrecision(fd), v);
         int needed = static_cast<int>(strlen(text));
         if (needed > width) {
             std::string cut(text, static_cast<size_t>(width));
             if (cut.find('.') != std::string::npos && std::strtod(cut.c_str(), nullptr) == v) return;
             if (WidenRealField(layer, fd, field, needed)) return;
+            // A layer whose fields cannot change (KML, FlatGeobuf) writes
+            // numbers as text or binary whatever the width says.
+            if (layer && !OGR_L_TestCapability(layer, OLCAlterFieldDefn)) return;
         }
     } else {
         return;
@@ -61,10 +80,12 @@ void CheckNumberFits(OGRLayerH layer, OGRFeatureH f, int field, FdoString* prope
 }
 
 // GDAL's warnings about numbers that CheckNumberFits has already accepted,
-// and its note that a real above 2^53 in a field without decimals may have
-// lost precision: the field receives every digit of the double it is given
-// and reads back as that same double, so nothing the copy holds is lost.
-bool OnlyNumberWidthWarnings(const ErrorTrap& trap) {
+// its note that a real above 2^53 in a field without decimals may have
+// lost precision (the field receives every digit of the double it is given
+// and reads back as that same double, so nothing the copy holds is lost),
+// and its note that a GeoPackage layer declared with a single shape kind
+// receives the multi kind the class also allows (stored as it is).
+bool OnlyHarmlessWarnings(const ErrorTrap& trap) {
     if (trap.HasFailure()) return false;
     std::string all = trap.Messages();
     auto occurrences = [&](const char* text) {
@@ -74,12 +95,65 @@ bool OnlyNumberWidthWarnings(const ErrorTrap& trap) {
     };
     size_t messages = 1;
     for (size_t i = 0; (i = all.find("; ", i)) != std::string::npos; i++) messages++;
-    return occurrences("not successfully written") + occurrences("Precision loss likely occurred") == messages;
+    return occurrences("not successfully written") + occurrences("Precision loss likely occurred") +
+               occurrences("which is not normally allowed by the GeoPackage specification") ==
+           messages;
 }
 
 }  // namespace
 
+FdoParameterValue* FindParameter(FdoParameterValueCollection* parameters, FdoString* name, size_t hint) {
+    if (!parameters) return nullptr;
+    if (hint < static_cast<size_t>(parameters->GetCount())) {
+        FdoPtr<FdoParameterValue> at = parameters->GetItem(static_cast<FdoInt32>(hint));
+        if (at->GetName() && wcscmp(at->GetName(), name) == 0) return at.p;
+    }
+    FdoPtr<FdoParameterValue> found = parameters->FindItem(name);
+    return found.p;  // the collection keeps it alive
+}
+
 FeatureWriter::FeatureWriter(ClassMap* map) : m_map(FDO_SAFE_ADDREF(map)), m_source(map->GetSource()) {}
+
+void FeatureWriter::Bind(FdoPropertyValueCollection* values) {
+    m_plan.clear();
+    for (FdoInt32 i = 0; i < values->GetCount(); i++) {
+        FdoPtr<FdoPropertyValue> pv = values->GetItem(i);
+        FdoPtr<FdoIdentifier> id = pv->GetName();
+        FdoString* name = id ? id->GetText() : L"";
+        Planned planned;
+        planned.binding = m_map->Find(name);
+        if (planned.binding < 0)
+            throw FdoCommandException::Create(FdoStringP::Format(L"The property '%ls' is not in class '%ls'.", name,
+                                                                 m_map->ClassName()));
+        FdoPtr<FdoValueExpression> expr = pv->GetValue();
+        if (auto* parameter = dynamic_cast<FdoParameter*>(expr.p)) planned.parameter = parameter->GetName();
+        else if (expr && !dynamic_cast<FdoLiteralValue*>(expr.p))
+            throw FdoCommandException::Create(
+                FdoStringP::Format(L"The value of property '%ls' must be a literal or a parameter.", name));
+        else planned.literal = FDO_SAFE_ADDREF(static_cast<FdoLiteralValue*>(expr.p));
+        m_plan.push_back(std::move(planned));
+    }
+    m_row.resize(m_plan.size());
+}
+
+FdoInt64 FeatureWriter::InsertBound(FdoParameterValueCollection* parameters) {
+    m_bound.clear();
+    for (size_t i = 0; i < m_plan.size(); i++) {
+        const Planned& p = m_plan[i];
+        if (p.parameter.IsEmpty()) {
+            m_bound.push_back({p.binding, p.literal.p});
+            continue;
+        }
+        FdoParameterValue* bound = FindParameter(parameters, p.parameter, i);
+        if (!bound)
+            throw FdoCommandException::Create(FdoStringP::Format(
+                L"The parameter '%ls' of property '%ls' has no value.", (FdoString*)p.parameter,
+                (FdoString*)m_map->Bindings()[static_cast<size_t>(p.binding)].name));
+        m_row[i] = bound->GetValue();
+        m_bound.push_back({p.binding, m_row[i].p});
+    }
+    return Insert(m_bound);
+}
 
 FdoLiteralValue* FeatureWriter::Resolve(FdoPropertyValue* value, FdoParameterValueCollection* parameters,
                                         FdoString* name) {
@@ -107,48 +181,64 @@ void FeatureWriter::Apply(OGRLayerH layer, OGRFeatureH feature, FdoPropertyValue
         if (index < 0)
             throw FdoCommandException::Create(FdoStringP::Format(L"The property '%ls' is not in class '%ls'.", name,
                                                                  m_map->ClassName()));
-        const PropertyBinding& b = m_map->Bindings()[static_cast<size_t>(index)];
-        if (b.readOnly)
-            throw FdoCommandException::Create(FdoStringP::Format(
-                L"The property '%ls' of class '%ls' is read-only.", name, m_map->ClassName()));
         FdoPtr<FdoLiteralValue> value = Resolve(pv, parameters, name);
-        if (b.role == PropertyRole::Geometry) {
-            auto* g = dynamic_cast<FdoGeometryValue*>(value.p);
-            if (value && !g)
-                throw FdoCommandException::Create(FdoStringP::Format(
-                    L"Value type to insert, update or retrieve doesn't match the type (Geometry) of property '%ls'.",
-                    name));
-            FdoPtr<FdoByteArray> fgf = g ? g->GetGeometry() : nullptr;
-            if (!fgf) {
-                OGR_F_SetGeomFieldDirectly(feature, b.field, nullptr);
-                continue;
-            }
-            GeometryPtr geometry = GeometryFromFgf(fgf->GetData(), fgf->GetCount(), m_wkb);
-            if (GeometryAdapter* adapter = m_map->Adapter()) adapter->BeforeWrite(geometry);
-            OGR_F_SetGeomFieldDirectly(feature, b.field, geometry.release());
-            continue;
-        }
-        auto* data = dynamic_cast<FdoDataValue*>(value.p);
-        if (value && !data)
-            throw FdoCommandException::Create(FdoStringP::Format(
-                L"Value type to insert, update or retrieve doesn't match the type (%ls) of property '%ls'.",
-                DataTypeName(b.type), name));
-        WriteDataValue(feature, b, data);
-        CheckNumberFits(layer, feature, b.field, name);
+        ApplyOne(layer, feature, m_map->Bindings()[static_cast<size_t>(index)], value);
     }
+}
+
+void FeatureWriter::ApplyOne(OGRLayerH layer, OGRFeatureH feature, const PropertyBinding& b, FdoLiteralValue* value) {
+    FdoString* name = b.name;
+    if (b.readOnly)
+        throw FdoCommandException::Create(
+            FdoStringP::Format(L"The property '%ls' of class '%ls' is read-only.", name, m_map->ClassName()));
+    if (b.role == PropertyRole::Geometry) {
+        auto* g = dynamic_cast<FdoGeometryValue*>(value);
+        if (value && !g)
+            throw FdoCommandException::Create(FdoStringP::Format(
+                L"Value type to insert, update or retrieve doesn't match the type (Geometry) of property '%ls'.",
+                name));
+        FdoPtr<FdoByteArray> fgf = g ? g->GetGeometry() : nullptr;
+        if (!fgf) {
+            OGR_F_SetGeomFieldDirectly(feature, b.field, nullptr);
+            return;
+        }
+        GeometryPtr geometry = GeometryFromFgf(fgf->GetData(), fgf->GetCount(), m_wkb);
+        if (GeometryAdapter* adapter = m_map->Adapter()) adapter->BeforeWrite(geometry);
+        OGR_F_SetGeomFieldDirectly(feature, b.field, geometry.release());
+        return;
+    }
+    auto* data = dynamic_cast<FdoDataValue*>(value);
+    if (value && !data)
+        throw FdoCommandException::Create(FdoStringP::Format(
+            L"Value type to insert, update or retrieve doesn't match the type (%ls) of property '%ls'.",
+            DataTypeName(b.type), name));
+    WriteDataValue(feature, b, data);
+    CheckNumberFits(layer, feature, b.field, name);
+}
+
+FdoInt64 FeatureWriter::Create(OGRLayerH layer, OGRFeatureH feature) {
+    ErrorTrap trap;
+    OGRErr err = OGR_L_CreateFeature(layer, feature);
+    if (err != OGRERR_NONE || (!trap.Empty() && !OnlyHarmlessWarnings(trap)))
+        throw FdoCommandException::Create(trap.DescribeWithWarnings(
+            FdoStringP::Format(L"Inserting a feature into class '%ls' failed", m_map->ClassName())));
+    m_source->RowWritten();
+    return OGR_F_GetFID(feature) + m_map->FidOffset();
 }
 
 FdoInt64 FeatureWriter::Insert(FdoPropertyValueCollection* values, FdoParameterValueCollection* parameters) {
     LayerLease lease = m_source->Write(m_map->LayerName());
     FeaturePtr feature(OGR_F_Create(OGR_L_GetLayerDefn(lease.Layer())));
     Apply(lease.Layer(), feature.get(), values, parameters);
-    ErrorTrap trap;
-    OGRErr err = OGR_L_CreateFeature(lease.Layer(), feature.get());
-    if (err != OGRERR_NONE || (!trap.Empty() && !OnlyNumberWidthWarnings(trap)))
-        throw FdoCommandException::Create(trap.Describe(
-            FdoStringP::Format(L"Inserting a feature into class '%ls' failed", m_map->ClassName())));
-    m_source->RowWritten();
-    return OGR_F_GetFID(feature.get()) + m_map->FidOffset();
+    return Create(lease.Layer(), feature.get());
+}
+
+FdoInt64 FeatureWriter::Insert(const std::vector<BoundValue>& values) {
+    LayerLease lease = m_source->Write(m_map->LayerName());
+    FeaturePtr feature(OGR_F_Create(OGR_L_GetLayerDefn(lease.Layer())));
+    for (const BoundValue& v : values)
+        ApplyOne(lease.Layer(), feature.get(), m_map->Bindings()[static_cast<size_t>(v.binding)], v.value);
+    return Create(lease.Layer(), feature.get());
 }
 
 void FeatureWriter::Update(FdoInt64 fid, FdoPropertyValueCollection* values, FdoParameterValueCollection* parameters) {
@@ -160,8 +250,8 @@ void FeatureWriter::Update(FdoInt64 fid, FdoPropertyValueCollection* values, Fdo
             L"Feature %lld of class '%ls' cannot be read for update", static_cast<long long>(fid + m_map->FidOffset()),
             m_map->ClassName())));
     Apply(lease.Layer(), feature.get(), values, parameters);
-    if (OGR_L_SetFeature(lease.Layer(), feature.get()) != OGRERR_NONE || (!trap.Empty() && !OnlyNumberWidthWarnings(trap)))
-        throw FdoCommandException::Create(trap.Describe(FdoStringP::Format(
+    if (OGR_L_SetFeature(lease.Layer(), feature.get()) != OGRERR_NONE || (!trap.Empty() && !OnlyHarmlessWarnings(trap)))
+        throw FdoCommandException::Create(trap.DescribeWithWarnings(FdoStringP::Format(
             L"Updating feature %lld of class '%ls' failed", static_cast<long long>(fid + m_map->FidOffset()),
             m_map->ClassName())));
     m_source->RowWritten();

@@ -13,23 +13,57 @@
 
 namespace ogrcore {
 
+// One value for the property at a binding index of the class map, for
+// callers that have bound their properties once (borrowed pointers).
+struct BoundValue {
+    int binding;
+    FdoLiteralValue* value;  // null: no value
+};
+
+// The value bound to a parameter in one row of parameters (borrowed), or
+// null. Rows usually list their parameters in the order of the command's
+// property values, so the item at hint is tried first (its name checked)
+// before the row is searched by name.
+FdoParameterValue* FindParameter(FdoParameterValueCollection* parameters, FdoString* name, size_t hint);
+
 class FeatureWriter {
 public:
     explicit FeatureWriter(ClassMap* map);
 
+    // Binds an insert's property values to the class's properties once, so
+    // that each row of a batch is resolved by position (InsertBound).
+    // Throws what Insert would throw for a property that is not in the
+    // class or a value that is neither a literal nor a parameter.
+    void Bind(FdoPropertyValueCollection* values);
+    // Inserts one row of the bound values with the row's parameters.
+    FdoInt64 InsertBound(FdoParameterValueCollection* parameters);
+
     // Creates one feature; returns its identity value (feature id + offset).
     FdoInt64 Insert(FdoPropertyValueCollection* values, FdoParameterValueCollection* parameters);
+    // The same from values already bound to their properties.
+    FdoInt64 Insert(const std::vector<BoundValue>& values);
     // Sets the given values on the feature with that id.
     void Update(FdoInt64 fid, FdoPropertyValueCollection* values, FdoParameterValueCollection* parameters);
     void Delete(FdoInt64 fid);
 
 private:
     void Apply(OGRLayerH layer, OGRFeatureH feature, FdoPropertyValueCollection* values, FdoParameterValueCollection* parameters);
+    void ApplyOne(OGRLayerH layer, OGRFeatureH feature, const PropertyBinding& b, FdoLiteralValue* value);
+    FdoInt64 Create(OGRLayerH layer, OGRFeatureH feature);
     FdoLiteralValue* Resolve(FdoPropertyValue* value, FdoParameterValueCollection* parameters, FdoString* name);
+
+    struct Planned {
+        int binding;
+        FdoPtr<FdoLiteralValue> literal;  // or else the parameter:
+        FdoStringP parameter;
+    };
 
     FdoPtr<ClassMap> m_map;
     FdoPtr<DataSource> m_source;
     std::vector<FdoByte> m_wkb;
+    std::vector<Planned> m_plan;
+    std::vector<FdoPtr<FdoLiteralValue>> m_row;
+    std::vector<BoundValue> m_bound;
 };
 
 }  // namespace ogrcore

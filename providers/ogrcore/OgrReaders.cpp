@@ -209,4 +209,21 @@ FdoByteArray* SpatialContextReader::GetExtent() {
     return RectangleFgf(c.minX, c.minY, c.maxX, c.maxY);
 }
 
+// --------------------------------------------------------- AggregateReader
+
+DataRowReader* AggregateReader(const FdoCommonAggregates& aggregates) {
+    FdoPtr<DataRowReader> result = DataRowReader::Create();
+    for (const auto& a : aggregates.Items()) {
+        if (a.extents) {
+            const FdoFgfBounds& b = a.bounds;
+            FdoPtr<FdoByteArray> fgf = b.IsEmpty() ? nullptr : RectangleFgf(b.minX, b.minY, b.maxX, b.maxY);
+            result->AddGeometry(a.name, fgf, b.IsEmpty());
+        } else {
+            FdoPtr<FdoDataValue> count = FdoInt64Value::Create(a.count);
+            result->AddData(a.name, count);
+        }
+    }
+    return result.Detach();
+}
+
 }  // namespace ogrcore

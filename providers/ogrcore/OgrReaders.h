@@ -4,6 +4,8 @@
 
 #include <ogrcore/OgrStore.h>
 
+#include <FdoCommon/FdoCommonAggregates.h>
+
 namespace ogrcore {
 
 // One row per inserted feature, holding its identity value.
@@ -129,5 +131,9 @@ private:
 
 // FGF of the closed polygon around a rectangle.
 FdoByteArray* RectangleFgf(double minX, double minY, double maxX, double maxY);
+
+// The one row of a select-aggregates: an Int64 per Count, the rectangle
+// (or null) per SpatialExtents.
+DataRowReader* AggregateReader(const FdoCommonAggregates& aggregates);
 
 }  // namespace ogrcore

@@ -137,7 +137,15 @@ FdoDateTime ReadDateTime(OGRFeatureH f, const PropertyBinding& b) {
         throw FdoCommandException::Create(FdoStringP::Format(L"The value '%ls' of property '%ls' is not a date.",
                                                              static_cast<FdoString*>(Wide(OGR_F_GetFieldAsString(f, b.field))),
                                                              static_cast<FdoString*>(b.name)));
-    switch (FieldType(f, b.field)) {
+    // A damaged file (a field type byte changed to 'D') reads as month 0,
+    // day 0: no date, and no value anyone wrote.
+    const OGRFieldType type = FieldType(f, b.field);
+    if (type != OFTTime && (m < 1 || m > 12 || d < 1 || d > 31))
+        throw FdoCommandException::Create(FdoStringP::Format(
+            L"The value '%ls' of property '%ls' in feature %lld is not a date.",
+            static_cast<FdoString*>(Wide(OGR_F_GetFieldAsString(f, b.field))), static_cast<FdoString*>(b.name),
+            static_cast<long long>(OGR_F_GetFID(f))));
+    switch (type) {
         case OFTDate: return FdoDateTime(static_cast<FdoInt16>(y), static_cast<FdoInt8>(m), static_cast<FdoInt8>(d));
         case OFTTime: return FdoDateTime(static_cast<FdoInt8>(h), static_cast<FdoInt8>(mi), s);
         default:

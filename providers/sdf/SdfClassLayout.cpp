@@ -61,7 +61,7 @@ void SdfClassLayout::CheckClassNames(FdoFeatureSchema* schema) {
     }
 }
 
-SdfClassLayout SdfClassLayout::Of(FdoClassDefinition* cls, const std::vector<FdoStringP>& contexts) {
+SdfClassLayout SdfClassLayout::Of(FdoClassDefinition* cls, const std::vector<FdoStringP>& /*contexts*/) {
     SdfClassLayout layout;
     FdoString* className = cls->GetName();
     if (!className || !*className) Fail(L"A class without a name cannot be stored in an SDF file.");
@@ -76,8 +76,10 @@ SdfClassLayout SdfClassLayout::Of(FdoClassDefinition* cls, const std::vector<Fdo
     layout.table = className;
     layout.isAbstract = cls->GetIsAbstract();
 
+    // An abstract class holds no features and has no table, so it needs no
+    // identity (GML application schemas often have such base classes).
     FdoPtr<FdoDataPropertyDefinitionCollection> identity = IdentityOf(cls);
-    if (identity->GetCount() == 0)
+    if (identity->GetCount() == 0 && !layout.isAbstract)
         Fail(FdoStringP::Format(L"Class '%ls' has no identity properties.", className));
 
     std::vector<FdoPtr<FdoPropertyDefinition>> all = AllProperties(cls);
@@ -109,11 +111,8 @@ SdfClassLayout SdfClassLayout::Of(FdoClassDefinition* cls, const std::vector<Fdo
                     Fail(FdoStringP::Format(L"Class '%ls' has two geometric properties ('%ls' and '%ls'); "
                                             L"an SDF class holds one geometry.",
                                             className, layout.geometry->GetName(), name));
-                FdoString* sc = g->GetSpatialContextAssociation();
-                if (sc && *sc && std::find(contexts.begin(), contexts.end(), FdoStringP(sc)) == contexts.end())
-                    Fail(FdoStringP::Format(L"Geometric property '%ls' of class '%ls' refers to the spatial "
-                                            L"context '%ls', which the SDF file does not have.",
-                                            name, className, sc));
+                // A context the file does not hold is no error: the geometry is
+                // bound to the file's first context (see SdfTableDdl).
                 layout.geometry = FDO_SAFE_ADDREF(g);
                 break;
             }

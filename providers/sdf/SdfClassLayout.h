@@ -26,7 +26,9 @@ class SdfClassLayout {
 public:
     // Throws FdoSchemaException (FdoAutogenerationException for the
     // autogeneration rule) naming the class and property at fault.
-    // contexts are the names of the file's spatial contexts.
+    // contexts are the names of the file's spatial contexts; a geometry may
+    // name another one, and is then bound to the file's first context, as
+    // FDO's SDF provider binds every geometry to its file's one context.
     static SdfClassLayout Of(FdoClassDefinition* cls, const std::vector<FdoStringP>& contexts);
 
     // Every property of the class: the base classes' first, then its own.

@@ -44,8 +44,6 @@ std::vector<FdoInt64> MatchingFids(SdfClassBinding* binding, FdoFilter* filter, 
     return fids;
 }
 
-bool SameName(FdoString* a, FdoString* b) { return wcscasecmp(a ? a : L"", b ? b : L"") == 0; }
-
 }  // namespace
 
 void SdfSelect::SetLockType(FdoLockType value) {
@@ -60,74 +58,12 @@ FdoIFeatureReader* SdfSelect::Execute() {
 }
 
 FdoIDataReader* SdfSelectAggregates::Execute() {
-    if (m_grouping->GetCount() > 0 || m_distinct || m_ordering->GetCount() > 0)
-        throw FdoCommandException::Create(
-            L"The SDF provider computes Count and SpatialExtents only, without grouping, distinct or ordering.");
     FdoPtr<SdfClassBinding> binding = m_connection->GetBinding(m_className);
-    if (m_properties->GetCount() == 0)
-        throw FdoCommandException::Create(L"SelectAggregates needs Count or SpatialExtents in its property list.");
-
-    struct Aggregate {
-        FdoStringP name;
-        bool extents = false;
-        FdoStringP property;  // empty for Count()
-        FdoInt64 count = 0;
-        FdoFgfBounds bounds;
-    };
-    std::vector<Aggregate> aggregates;
-    bool needRows = m_filter != nullptr;
-    for (FdoInt32 i = 0; i < m_properties->GetCount(); i++) {
-        FdoPtr<FdoIdentifier> id = m_properties->GetItem(i);
-        auto* computed = dynamic_cast<FdoComputedIdentifier*>(id.p);
-        FdoPtr<FdoExpression> expr = computed ? computed->GetExpression() : nullptr;
-        auto* function = dynamic_cast<FdoFunction*>(expr.p);
-        if (!function)
-            throw FdoCommandException::Create(FdoStringP::Format(
-                L"'%ls' is not an aggregate; the SDF provider computes Count and SpatialExtents.", id->GetText()));
-        FdoPtr<FdoExpressionCollection> args = function->GetArguments();
-        FdoPtr<FdoExpression> arg = args->GetCount() > 0 ? args->GetItem(0) : nullptr;
-        auto* argId = dynamic_cast<FdoIdentifier*>(arg.p);
-        Aggregate a;
-        a.name = id->GetName();
-        a.extents = SameName(function->GetName(), L"SpatialExtents");
-        a.property = argId ? FdoStringP(argId->GetName()) : FdoStringP();
-        if (!a.extents && !SameName(function->GetName(), L"Count"))
-            throw FdoCommandException::Create(FdoStringP::Format(
-                L"The SDF provider does not compute the aggregate function '%ls'.", function->GetName()));
-        if (args->GetCount() > 1 || (arg && !argId) || (a.extents && !argId))
-            throw FdoCommandException::Create(
-                FdoStringP::Format(L"The aggregate '%ls' needs one property name.", id->GetText()));
-        FdoPropertyDefinition* p = a.property.IsEmpty() ? nullptr : binding->FindProperty(a.property);
-        if (!a.property.IsEmpty() && !p)
-            throw FdoCommandException::Create(FdoStringP::Format(L"Class '%ls' has no property '%ls'.",
-                                                                 binding->ClassName(), (FdoString*)a.property));
-        if (a.extents && p->GetPropertyType() != FdoPropertyType_GeometricProperty)
-            throw FdoCommandException::Create(FdoStringP::Format(
-                L"SpatialExtents needs a geometric property; '%ls' is not one.", (FdoString*)a.property));
-        if (!a.extents && !a.property.IsEmpty()) needRows = true;
-        aggregates.push_back(a);
-    }
-
-    if (needRows) {
+    FdoPtr<FdoClassDefinition> cls = binding->GetClass();
+    FdoCommonAggregates aggregates = FdoCommonAggregates::Plan(this, cls);
+    if (aggregates.NeedsRows(m_filter != nullptr)) {
         FdoPtr<SdfFeatureReader> reader = SdfFeatureReader::Create(binding, nullptr, m_filter, m_parameters);
-        while (reader->ReadNext()) {
-            for (auto& a : aggregates) {
-                if (a.property.IsEmpty()) {
-                    a.count++;
-                } else if (!reader->IsNull(a.property)) {
-                    a.count++;
-                    if (a.extents) {
-                        FdoInt32 n = 0;
-                        const FdoByte* fgf = reader->GetGeometry(a.property, &n);
-                        FdoFgfBounds b = FdoFgfBounds::Compute(fgf, n);
-                        if (!b.IsEmpty()) {
-                            a.bounds.Add(b.minX, b.minY);
-                            a.bounds.Add(b.maxX, b.maxY);
-                        }
-                    }
-                }
-            }
-        }
+        while (reader->ReadNext()) aggregates.AddRow(reader);
         reader->Close();
     } else {
         // Counted in SQL: a reader of the class may have set filters on
@@ -139,29 +75,14 @@ FdoIDataReader* SdfSelectAggregates::Execute() {
         store.Query("SELECT COUNT(*) FROM " + SdfSql::Name(ogrcore::Utf8(binding->ClassName())),
                     L"Counting features", [&](OGRFeature& f) { total = f.GetFieldAsInteger64(0); });
         OGREnvelope e;
-        bool hasExtent = layer && total > 0 && layer->GetGeomType() != wkbNone && layer->GetExtent(&e, TRUE) == OGRERR_NONE;
-        for (auto& a : aggregates) {
-            a.count = total;
-            if (a.extents && hasExtent) {
-                a.bounds.Add(e.MinX, e.MinY);
-                a.bounds.Add(e.MaxX, e.MaxY);
-            }
+        FdoFgfBounds extent;
+        if (layer && total > 0 && layer->GetGeomType() != wkbNone && layer->GetExtent(&e, TRUE) == OGRERR_NONE) {
+            extent.Add(e.MinX, e.MinY);
+            extent.Add(e.MaxX, e.MaxY);
         }
+        aggregates.SetTotals(total, extent);
     }
-
-    FdoPtr<ogrcore::DataRowReader> result = ogrcore::DataRowReader::Create();
-    for (auto& a : aggregates) {
-        if (a.extents) {
-            FdoPtr<FdoByteArray> fgf =
-                a.bounds.IsEmpty() ? nullptr
-                                   : ogrcore::RectangleFgf(a.bounds.minX, a.bounds.minY, a.bounds.maxX, a.bounds.maxY);
-            result->AddGeometry(a.name, fgf, a.bounds.IsEmpty());
-        } else {
-            FdoPtr<FdoDataValue> count = FdoInt64Value::Create(a.count);
-            result->AddData(a.name, count);
-        }
-    }
-    return FDO_SAFE_ADDREF(result.p);
+    return ogrcore::AggregateReader(aggregates);
 }
 
 FdoIFeatureReader* SdfInsert::Execute() {
@@ -172,11 +93,12 @@ FdoIFeatureReader* SdfInsert::Execute() {
     const SdfClassLayout& layout = binding->Layout();
     ogrcore::FeatureWriter writer(map);
     std::vector<SdfIdentityReader::Row> rows;
+    SdfInsertRows plan(binding, m_values);
 
     auto insertOne = [&](FdoParameterValueCollection* parameters) {
         SdfIdentityReader::Row identity;
-        FdoPtr<FdoPropertyValueCollection> values = SdfRowValues::ForInsert(binding, m_values, parameters, identity);
-        FdoInt64 fid = CheckingKeys([&] { return writer.Insert(values, nullptr); });
+        const std::vector<ogrcore::BoundValue>& values = plan.Row(parameters, identity);
+        FdoInt64 fid = CheckingKeys([&] { return writer.Insert(values); });
         for (size_t i = 0; i < layout.identity.size(); i++)
             if (layout.identity[i] == layout.fidProperty)
                 identity[i] = FdoInt32Value::Create(static_cast<FdoInt32>(fid));

@@ -65,7 +65,13 @@ private:
     size_t m_current;
 };
 
-// The extent of the data whose geometry refers to the context.
+bool Holds(SdfConnection* connection, const FdoStringP& name) {
+    for (auto& sc : connection->SpatialContexts())
+        if (sc.name == name) return true;
+    return false;
+}
+
+// The extent of the data whose geometry is bound to the context.
 bool DataExtent(SdfConnection* connection, const FdoStringP& name, bool first, OGREnvelope& extent) {
     FdoPtr<FdoFeatureSchema> schema = connection->GetSchema();
     if (!schema) return false;
@@ -78,7 +84,9 @@ bool DataExtent(SdfConnection* connection, const FdoStringP& name, bool first, O
         for (auto& p : SdfClassLayout::AllProperties(cls)) {
             if (p->GetPropertyType() != FdoPropertyType_GeometricProperty) continue;
             FdoStringP sc = static_cast<FdoGeometricPropertyDefinition*>(p.p)->GetSpatialContextAssociation();
-            if (!(sc == name || (sc.IsEmpty() && first))) continue;
+            // A geometry naming no context the file holds is bound to the first.
+            bool bound = sc == name || (first && !Holds(connection, sc));
+            if (!bound) continue;
             OGRLayer* layer = connection->Store().FindLayer(cls->GetName());
             OGREnvelope e;
             if (layer && layer->GetFeatureCount(TRUE) > 0 && layer->GetExtent(&e, TRUE) == OGRERR_NONE) {

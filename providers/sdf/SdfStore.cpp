@@ -2,6 +2,7 @@
 #include "SdfStore.h"
 
 #include "SdfMetadataTables.h"
+#include "SdfSpatialIndex.h"
 #include "SdfSql.h"
 
 #include <gdal_priv.h>
@@ -39,6 +40,12 @@ SdfStore::SdfStore(FdoString* fileName, bool readOnly) : m_fileName(fileName), m
 SdfStore::~SdfStore() {
     try {
         RollbackTransaction();
+        // A table left without its index here gets it on the next open.
+        if (!m_readOnly && m_source && m_handle) BuildMissingIndexes();
+    } catch (FdoException* e) {
+        e->Release();
+    }
+    try {
         m_handle = nullptr;
         if (m_source) m_source->Close();
     } catch (FdoException* e) {
@@ -57,15 +64,19 @@ void SdfStore::CreateFile(FdoString* fileName) {
         throw FdoCommandException::Create(
             FdoStringP::Format(L"Cannot create the SDF file '%ls': the file exists.", fileName));
 
+    // The file is made under a name of its own and renamed when complete,
+    // so a process killed meanwhile never leaves a half-made store behind.
+    const std::string partial = path + ".partial";
+    std::filesystem::remove(partial, ec);
     ogrcore::ErrorTrap errors;
     GDALDriver* driver = GetGDALDriverManager()->GetDriverByName("GPKG");
     if (!driver) throw FdoCommandException::Create(L"GDAL has no GeoPackage (GPKG) driver.");
-    GDALDataset* ds = driver->Create(path.c_str(), 0, 0, 0, GDT_Unknown, nullptr);
+    GDALDataset* ds = driver->Create(partial.c_str(), 0, 0, 0, GDT_Unknown, nullptr);
     if (!ds)
         throw FdoCommandException::Create(
             errors.Describe(FdoStringP::Format(L"Cannot create the SDF file '%ls'", fileName)));
     SdfStore store(fileName, false);
-    store.m_handle = ogrcore::Dataset::Adopt(GDALDataset::ToHandle(ds), path, true);
+    store.m_handle = ogrcore::Dataset::Adopt(GDALDataset::ToHandle(ds), partial, true);
     try {
         store.BeginTransaction();
         SdfSchemaTable::Create(store);
@@ -73,11 +84,16 @@ void SdfStore::CreateFile(FdoString* fileName) {
         SdfSpatialContextTable::Put(store, SdfSpatialContextTable::DefaultContext(), false);
         store.CommitTransaction();
         store.m_handle->Close();
+        std::filesystem::rename(partial, path);
     } catch (FdoException*) {
         store.RollbackTransaction();
         store.m_handle = nullptr;
-        std::filesystem::remove(path, ec);
+        std::filesystem::remove(partial, ec);
         throw;
+    } catch (const std::filesystem::filesystem_error& e) {
+        std::filesystem::remove(partial, ec);
+        throw FdoCommandException::Create(FdoStringP::Format(L"Cannot create the SDF file '%ls': %ls", fileName,
+                                                             (FdoString*)FdoStringP(e.what())));
     }
 }
 
@@ -121,6 +137,7 @@ std::unique_ptr<SdfStore> SdfStore::Open(FdoString* fileName, bool readOnly) {
     if (!readOnly) {
         store->m_handle = nullptr;
         store->m_handle = store->m_source->UpdateDataset();
+        store->BuildMissingIndexes();
     }
     return store;
 }
@@ -192,6 +209,47 @@ void SdfStore::Query(const std::string& sql, FdoString* what,
 
 void SdfStore::Flush() {
     if (m_source) m_source->Flush();
+}
+
+sqlite3* SdfStore::Sqlite() const {
+    auto* db = static_cast<sqlite3*>(Dataset()->GetInternalHandle("SQLITE_HANDLE"));
+    if (!db)
+        throw FdoCommandException::Create(FdoStringP::Format(
+            L"GDAL gives no SQLite handle for the SDF file '%ls'.", (FdoString*)m_fileName));
+    return db;
+}
+
+void SdfStore::BuildMissingIndexes() {
+    CheckWritable();
+    Flush();
+    struct Column {
+        std::string table, geometry, fid;
+    };
+    std::vector<Column> missing;
+    Query("SELECT c.table_name, c.column_name, (SELECT p.name FROM pragma_table_info(c.table_name) p WHERE p.pk = 1) "
+          "FROM gpkg_geometry_columns c",
+          L"Listing the geometry columns", [&](OGRFeature& f) {
+              Column c{f.GetFieldAsString(0), f.GetFieldAsString(1), f.GetFieldAsString(2)};
+              if (!c.fid.empty() && !SdfSpatialIndex::Exists(Sqlite(), c.table, c.geometry)) missing.push_back(c);
+          });
+    // An empty table keeps waiting for its rows: with an index, each row
+    // would be added to it one by one.
+    std::erase_if(missing, [&](const Column& c) {
+        bool empty = true;
+        Query("SELECT 1 FROM " + SdfSql::Name(c.table) + " LIMIT 1", L"Looking for rows",
+              [&](OGRFeature&) { empty = false; });
+        return empty;
+    });
+    for (const Column& c : missing) {
+        BeginTransaction();
+        try {
+            SdfSpatialIndex::Build(Sqlite(), c.table, c.fid, c.geometry);
+        } catch (FdoException*) {
+            RollbackTransaction();
+            throw;
+        }
+        CommitTransaction();
+    }
 }
 
 void SdfStore::BeginTransaction() {

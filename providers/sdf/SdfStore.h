@@ -9,6 +9,11 @@
 // is served by one SQLite connection and nothing fights over locks. A
 // read-only store reads its tables through a read-only handle of its own.
 //
+// Feature tables get their spatial index in bulk (SdfSpatialIndex): a
+// table is created without one, and every table that has rows but no index
+// gets it when a writable store closes, and when a store is opened for
+// writing (the file of a copy that was killed before it closed).
+//
 // Opening checks that the file really is such a store, so an SDF 3 file
 // written by another program, another SQLite database or a plain
 // GeoPackage is refused with a message saying which it is, never misread.
@@ -24,6 +29,7 @@
 class GDALDataset;
 class OGRLayer;
 class OGRFeature;
+struct sqlite3;
 
 namespace sdf {
 
@@ -72,9 +78,15 @@ public:
     // Commits pending rows.
     void Flush();
 
+    // Builds the spatial index of every feature table that has rows and no
+    // index, each in one transaction of its own. Throws FdoCommandException naming the
+    // table on failure.
+    void BuildMissingIndexes();
+
 private:
     SdfStore(FdoString* fileName, bool readOnly);
     static void CheckIsStore(FdoString* fileName, GDALDataset* dataset);
+    sqlite3* Sqlite() const;
 
     FdoStringP m_fileName;
     bool m_readOnly;

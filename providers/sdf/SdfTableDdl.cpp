@@ -26,10 +26,12 @@ std::unique_ptr<OGRFieldDefn> FieldOf(FdoDataPropertyDefinition* p, bool physica
     return field;
 }
 
-const FdoXmlSpatialContext* FindContext(const std::vector<FdoXmlSpatialContext>& contexts, FdoString* name) {
+// The context a geometry is bound to: the one it names, else the file's
+// first (FDO's SDF file holds one context and binds every geometry to it).
+const FdoXmlSpatialContext* BoundContext(const std::vector<FdoXmlSpatialContext>& contexts, FdoString* name) {
     for (auto& sc : contexts)
         if (sc.name == name) return &sc;
-    return nullptr;
+    return contexts.empty() ? nullptr : &contexts.front();
 }
 
 FdoException* Failure(const ogrcore::ErrorTrap& errors, const FdoStringP& what) {
@@ -54,14 +56,19 @@ void SdfTableDdl::CreateTable(SdfStore& store, const SdfClassLayout& layout,
     if (layout.geometry) {
         geometryType = SdfTypeMap::Geometry(layout.geometry);
         options = CSLSetNameValue(options, "GEOMETRY_NAME", Utf8(layout.geometry->GetName()).c_str());
-        options = CSLSetNameValue(options, "SPATIAL_INDEX", "YES");
+        // The store builds the index in bulk once the rows are in.
+        options = CSLSetNameValue(options, "SPATIAL_INDEX", "NO");
         options = CSLSetNameValue(options, "GEOMETRY_NULLABLE", "YES");
-        const FdoXmlSpatialContext* sc = FindContext(contexts, layout.geometry->GetSpatialContextAssociation());
+        const FdoXmlSpatialContext* sc = BoundContext(contexts, layout.geometry->GetSpatialContextAssociation());
         if (sc && !sc->coordinateSystemWkt.IsEmpty()) {
             srs.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
             hasSrs = srs.importFromWkt(Utf8(sc->coordinateSystemWkt).c_str()) == OGRERR_NONE;
             errors.Clear();  // a WKT PROJ cannot read leaves the column without a reference system
         }
+        // Without one, the column is in GeoPackage's undefined Cartesian
+        // system (srs_id -1), which GDAL gives a local system of this name;
+        // no system at all would be the undefined geographic one.
+        if (!hasSrs) hasSrs = srs.importFromWkt("LOCAL_CS[\"Undefined cartesian SRS\"]") == OGRERR_NONE;
     }
     OGRLayer* layer =
         store.Dataset()->CreateLayer(Utf8(table).c_str(), hasSrs ? &srs : nullptr, geometryType, options);

@@ -27,7 +27,22 @@ SdfColumnType SdfTypeMap::Column(FdoDataPropertyDefinition* p) {
 }
 
 OGRwkbGeometryType SdfTypeMap::Geometry(FdoGeometricPropertyDefinition* p) {
-    return ogrcore::LayerGeometryType(p, true);
+    OGRwkbGeometryType type = ogrcore::LayerGeometryType(p, true);
+    if (wkbFlatten(type) != wkbUnknown) return type;
+    // A class of single and multi shapes of one kind (what a shape file
+    // holds) declares the single kind, as GDAL does for such a shape file,
+    // so GIS programs show one layer of that kind; the multi shapes are
+    // stored as they are, so each reads back with the type it was given.
+    FdoInt32 count = 0;
+    FdoGeometryType* types = p->GetSpecificGeometryTypes(count);
+    if (count != 2) return type;
+    auto has = [&](FdoGeometryType t) { return types[0] == t || types[1] == t; };
+    OGRwkbGeometryType single = wkbUnknown;
+    if (has(FdoGeometryType_Point) && has(FdoGeometryType_MultiPoint)) single = wkbPoint;
+    else if (has(FdoGeometryType_LineString) && has(FdoGeometryType_MultiLineString)) single = wkbLineString;
+    else if (has(FdoGeometryType_Polygon) && has(FdoGeometryType_MultiPolygon)) single = wkbPolygon;
+    else return type;
+    return OGR_GT_SetModifier(single, p->GetHasElevation(), p->GetHasMeasure());
 }
 
 }  // namespace sdf

@@ -108,9 +108,8 @@ DbfField FieldFor(FdoDataPropertyDefinition* p, FdoString* className) {
             if (f.decimals > 0 && f.width < f.decimals + 2) f.width = f.decimals + 2;
             break;
         default:
-            (void)className;
-            Refuse(FdoStringP::Format(L"The '%ls' data type is not supported by Shp.",
-                                      ogrcore::DataTypeName(p->GetDataType())));
+            Refuse(FdoStringP::Format(L"The '%ls' data type is not supported by Shp (property '%ls' of class '%ls').",
+                                      ogrcore::DataTypeName(p->GetDataType()), p->GetName(), className));
     }
     f.width = std::min(f.width, 255);
     f.decimals = std::min(f.decimals, 255);
@@ -188,13 +187,9 @@ Layout Plan(ShpConnection* conn, FdoClassDefinition* cls) {
             layout.shapeTypeOption = kind + (g->GetHasElevation() ? (g->GetHasMeasure() ? "ZM" : "Z")
                                              : g->GetHasMeasure() ? "M" : "");
             if (wcscmp(g->GetName(), kGeometryName) != 0) layout.aliases.push_back({g->GetName(), kGeometryName});
-            FdoString* association = g->GetSpatialContextAssociation();
-            if (association && *association) {
-                const ShpContext* c = conn->Contexts().Find(association);
-                if (!c)
-                    Refuse(FdoStringP::Format(
-                        L"The spatial context '%ls' of geometry '%ls' in class '%ls' does not exist: create it first.",
-                        association, g->GetName(), className));
+            // The .prj holds the WKT of the context the geometry names when
+            // this connection knows it; an unknown context gives no .prj.
+            if (const ShpContext* c = conn->Contexts().Find(g->GetSpatialContextAssociation())) {
                 layout.context = c->name;
                 layout.wkt = c->wkt;
             }

@@ -4,6 +4,8 @@
 
 #include "ShpFiles.h"
 
+#include <algorithm>
+
 namespace shp {
 
 FdoString* const kDefaultContext = L"Default";
@@ -40,22 +42,21 @@ FdoStringP ShpSpatialContexts::ForWkt(const std::string& text) {
     return name;
 }
 
-FdoStringP ShpSpatialContexts::Create(FdoString* name, FdoString* description, FdoString* csName, FdoString* wkt,
+FdoStringP ShpSpatialContexts::Create(FdoString* name, FdoString* description, FdoString* /*csName*/, FdoString* wkt,
                                       const double* extent, double xyTolerance, double zTolerance) {
+    // Without a WKT there is nothing for a .prj: the name becomes another
+    // name of Default, so that geometry referring to it gets no .prj.
+    // With one, the WKT decides the context; a coordinate system name that
+    // differs from the WKT's (OracleSrid8307, a source's own name) is kept
+    // only as another name of it.
     std::string text = Trim(FdoStringP::Utf8FromUnicode(wkt ? wkt : L""));
-    if (text.empty())
-        throw FdoCommandException::Create(FdoStringP::Format(
-            L"The spatial context '%ls' needs a coordinate system WKT: shape files keep coordinate systems as WKT.",
-            name ? name : L""));
-    FdoStringP wktName = CoordinateSystemName(text);
-    if (csName && *csName && wktName != csName && FdoStringP(wkt) != csName)
-        throw FdoCommandException::Create(FdoStringP::Format(
-            L"The coordinate system name '%ls' does not match the name '%ls' in the WKT of spatial context '%ls'.",
-            csName, static_cast<FdoString*>(wktName), name ? name : L""));
-    FdoStringP result = ForWkt(text);
+    FdoStringP result = text.empty() ? FdoStringP(kDefaultContext) : ForWkt(text);
     for (auto& c : m_contexts) {
         if (c.name != result) continue;
-        if (name && *name && c.name != name) c.aliases.push_back(name);
+        if (name && *name && c.name != name &&
+            std::find(c.aliases.begin(), c.aliases.end(), FdoStringP(name)) == c.aliases.end())
+            c.aliases.push_back(name);
+        if (text.empty()) break;  // Default keeps its own settings
         if (description && *description) c.description = description;
         if (extent) {
             c.hasExtent = true;

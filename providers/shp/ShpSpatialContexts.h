@@ -33,9 +33,10 @@ public:
 
     // The name of the context of this .prj text, adding one when it is new.
     FdoStringP ForWkt(const std::string& wkt);
-    // CreateSpatialContext: wkt is required; the context takes the WKT's
-    // coordinate system name; a coordinate system name given must be that
-    // name (or the WKT itself). Returns the context's name.
+    // CreateSpatialContext: the context takes the WKT's coordinate system
+    // name, and the name given becomes another name of it; without a WKT
+    // the name given becomes another name of Default. Returns the
+    // context's name.
     FdoStringP Create(FdoString* name, FdoString* description, FdoString* csName, FdoString* wkt,
                       const double* extent, double xyTolerance, double zTolerance);
     // By name, else by alias; null when unknown.

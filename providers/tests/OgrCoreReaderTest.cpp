@@ -108,7 +108,9 @@ TEST(OgrCoreErrors, GdalFailuresBecomeMessagesNamingTheFile) {
     CPLError(CE_Failure, CPLE_AppDefined, "second");
     EXPECT_TRUE(trap.HasWarning());
     EXPECT_TRUE(trap.HasFailure());
-    EXPECT_EQ(FdoStringP::Utf8FromUnicode(trap.Describe(L"Doing it")), "Doing it: first; second");
+    CPLError(CE_Failure, CPLE_AppDefined, "third");
+    EXPECT_EQ(FdoStringP::Utf8FromUnicode(trap.Describe(L"Doing it")), "Doing it: second; third")
+        << "warnings stay out of messages";
 }
 
 TEST(OgrCoreValues, GeometriesCrossAsBytesWithZAndM) {

@@ -195,11 +195,11 @@ void ShpWrite::CopyRealFile(const fs::path& file) {
 
 TEST_F(ShpWrite, UnsupportedDataTypesAreRefused) {
     const std::pair<FdoDataType, const char*> cases[] = {
-        {FdoDataType_Double, "The 'Double' data type is not supported by Shp."},
-        {FdoDataType_Single, "The 'Single' data type is not supported by Shp."},
-        {FdoDataType_Byte, "The 'Byte' data type is not supported by Shp."},
-        {FdoDataType_BLOB, "The 'BLOB' data type is not supported by Shp."},
-        {FdoDataType_CLOB, "The 'CLOB' data type is not supported by Shp."},
+        {FdoDataType_Double, "The 'Double' data type is not supported by Shp (property 'Value' of class 'Refused')."},
+        {FdoDataType_Single, "The 'Single' data type is not supported by Shp (property 'Value' of class 'Refused')."},
+        {FdoDataType_Byte, "The 'Byte' data type is not supported by Shp (property 'Value' of class 'Refused')."},
+        {FdoDataType_BLOB, "The 'BLOB' data type is not supported by Shp (property 'Value' of class 'Refused')."},
+        {FdoDataType_CLOB, "The 'CLOB' data type is not supported by Shp (property 'Value' of class 'Refused')."},
     };
     for (const auto& [type, message] : cases) {
         FdoPtr<FdoFeatureClass> cls = PointClass(L"Refused");
@@ -562,12 +562,17 @@ TEST_F(ShpWrite, SpatialContextsComeFromPrjFilesAndCreateSpatialContext) {
     csc->SetName(L"MyContext");
     csc->SetCoordinateSystemWkt(FdoStringP(wkt.c_str()));
     csc->Execute();
-    EXPECT_NE(ErrorOf([&] {
-                  FdoPtr<FdoICreateSpatialContext> bad = Command<FdoICreateSpatialContext>(m_c, FdoCommandType_CreateSpatialContext);
-                  bad->SetName(L"NoWkt");
-                  bad->Execute();
-              }).find("needs a coordinate system WKT"),
-              std::string::npos);
+    // A context without WKT (a source shape file without .prj) is another
+    // name of Default; so is one whose coordinate system name is not the
+    // WKT's (the database stand-ins name it after the SRID).
+    FdoPtr<FdoICreateSpatialContext> noWkt = Command<FdoICreateSpatialContext>(m_c, FdoCommandType_CreateSpatialContext);
+    noWkt->SetName(L"NoWkt");
+    noWkt->Execute();
+    FdoPtr<FdoICreateSpatialContext> srid = Command<FdoICreateSpatialContext>(m_c, FdoCommandType_CreateSpatialContext);
+    srid->SetName(L"OracleSrid8307");
+    srid->SetCoordinateSystem(L"OracleSrid8307");
+    srid->SetCoordinateSystemWkt(FdoStringP(wkt.c_str()));
+    srid->Execute();
 
     FdoPtr<FdoFeatureClass> cls = PointClass(L"Located");
     FdoPtr<FdoGeometricPropertyDefinition> g = cls->GetGeometryProperty();
@@ -599,6 +604,33 @@ TEST_F(ShpWrite, SpatialContextsComeFromPrjFilesAndCreateSpatialContext) {
     EXPECT_EQ(b.maxX, 30);
     EXPECT_EQ(b.maxY, 20);
     EXPECT_FALSE(r->ReadNext()) << "Default is dropped when every class has a .prj";
+}
+
+TEST_F(ShpWrite, GeometryBindsToTheWktOfItsContextOrToNoPrj) {
+    const std::string wkt = "GEOGCS[\"GCS_WGS_1984\",DATUM[\"D_WGS_1984\",SPHEROID[\"WGS_1984\",6378137,298.257223563]],"
+                            "PRIMEM[\"Greenwich\",0],UNIT[\"Degree\",0.0174532925199433]]";
+    FdoPtr<FdoICreateSpatialContext> srid = Command<FdoICreateSpatialContext>(m_c, FdoCommandType_CreateSpatialContext);
+    srid->SetName(L"OracleSrid8307");
+    srid->SetCoordinateSystem(L"OracleSrid8307");
+    srid->SetCoordinateSystemWkt(FdoStringP(wkt.c_str()));
+    srid->Execute();
+    FdoPtr<FdoICreateSpatialContext> noWkt = Command<FdoICreateSpatialContext>(m_c, FdoCommandType_CreateSpatialContext);
+    noWkt->SetName(L"NoWkt");
+    noWkt->Execute();
+
+    FdoPtr<FdoFeatureSchema> schema = FdoFeatureSchema::Create(L"Default", L"");
+    FdoPtr<FdoClassCollection> classes = schema->GetClasses();
+    for (FdoString* context : {L"OracleSrid8307", L"NoWkt", L"Nowhere"}) {
+        FdoPtr<FdoFeatureClass> cls = PointClass(FdoStringP(L"In") + context);
+        FdoPtr<FdoGeometricPropertyDefinition> g = cls->GetGeometryProperty();
+        g->SetSpatialContextAssociation(context);
+        classes->Add(cls);
+    }
+    Apply(m_c, schema);
+    EXPECT_EQ(ReadText(m_folder / "InOracleSrid8307.prj"), wkt);
+    EXPECT_FALSE(fs::exists(m_folder / "InNoWkt.prj"));
+    EXPECT_FALSE(fs::exists(m_folder / "InNowhere.prj"));
+    EXPECT_TRUE(fs::exists(m_folder / "InNowhere.shp"));
 }
 
 TEST_F(ShpWrite, AggregatesCountAndExtent) {

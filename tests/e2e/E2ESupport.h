@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -128,6 +129,7 @@ struct CopyTask {
     bool magicDataTypes = true;
     bool sdfCreateIfMissing = true;
     bool sdfOverwrite = false;
+    std::string oracleSrid;  // empty: none
 };
 
 inline std::string XmlEscape(const std::string& text) {
@@ -168,7 +170,7 @@ inline std::string ToXml(const CopyTask& t) {
          b("MagicDataTypes", t.magicDataTypes) + b("DeleteDestinationData", false) + "</CopyTaskAttributes>\n";
     x += "<CopyToSDFAttributes>" + b("SDF_CreateFileIfMissing", t.sdfCreateIfMissing) +
          b("SDF_OverwriteFile", t.sdfOverwrite) + "</CopyToSDFAttributes>\n";
-    x += "<CopyToOracleAttributes><Oracle_SRID></Oracle_SRID></CopyToOracleAttributes>\n</FdoCopyTask>\n";
+    x += "<CopyToOracleAttributes>" + e("Oracle_SRID", t.oracleSrid) + "</CopyToOracleAttributes>\n</FdoCopyTask>\n";
     return x;
 }
 
@@ -203,6 +205,54 @@ inline long RunCopyTaskOk(const fs::path& dir, const std::string& name, const Co
         return -1;
     }
     return std::stol(run.out.substr(at + marker.size()));
+}
+
+// The databases of the stand-ins live in the given data home while this
+// lives; GXFCmd inherits it through the environment.
+class DbHome {
+public:
+    explicit DbHome(const fs::path& dir) {
+        if (const char* old = std::getenv("GEOXFER_DB_HOME")) m_old = old, m_had = true;
+        setenv("GEOXFER_DB_HOME", dir.c_str(), 1);
+    }
+    ~DbHome() {
+        if (m_had) setenv("GEOXFER_DB_HOME", m_old.c_str(), 1);
+        else unsetenv("GEOXFER_DB_HOME");
+    }
+    DbHome(const DbHome&) = delete;
+    DbHome& operator=(const DbHome&) = delete;
+
+private:
+    std::string m_old;
+    bool m_had = false;
+};
+
+// Runs `GXFCmd CopyTask` on the task written to dir/name and expects it to
+// fail; returns what it printed.
+inline std::string RunCopyTaskFailing(const fs::path& dir, const std::string& name, const CopyTask& task) {
+    const fs::path file = WriteCopyTask(dir / name, task);
+    RunResult run = RunGXFCmd({"CopyTask", file.string()});
+    EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
+    return run.out + run.err;
+}
+
+// The GDAL connection text of the PostGIS server of the tests (GEOXFER_PG),
+// empty when there is none.
+inline std::string PostGis() {
+    const char* pg = std::getenv("GEOXFER_PG");
+    return pg ? pg : "";
+}
+
+// Runs one SQL statement on that server; false when it failed.
+inline bool RunPgSql(const std::string& sql) {
+    GDALAllRegister();
+    GDALDatasetH pg = GDALOpenEx(PostGis().c_str(), GDAL_OF_VECTOR | GDAL_OF_UPDATE, nullptr, nullptr, nullptr);
+    if (!pg) return false;
+    CPLErrorReset();
+    GDALDatasetReleaseResultSet(pg, GDALDatasetExecuteSQL(pg, sql.c_str(), nullptr, nullptr));
+    const bool ok = CPLGetLastErrorType() == CE_None;
+    GDALClose(pg);
+    return ok;
 }
 
 // ---------------------------------------------------------------- reading through GDAL

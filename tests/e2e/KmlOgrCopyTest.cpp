@@ -18,10 +18,7 @@ fs::path Ny8() { return geoxfer_test::SampleDataDir() / "spData" / "shapes" / "N
 std::string KmlConn(const fs::path& file) { return "File=" + file.string() + ";ReadOnly=FALSE;"; }
 std::string OgrConn(const std::string& dataSource) { return "DataSource=" + dataSource + ";"; }
 
-std::string PostGis() {
-    const char* pg = std::getenv("GEOXFER_PG");
-    return pg ? pg : "";
-}
+using e2e::PostGis;
 
 // GDAL's own transformation of the NY8 tracts to WGS 84 longitude/latitude.
 fs::path Ogr2OgrWgs84(const fs::path& dir) {
@@ -161,18 +158,6 @@ TEST(KmlOgrCopy, GeoPackageToSdf) {
     e2e::ExpectSameFeatures({gpkg, "b_pump"}, {sdf, "b_pump"});
 }
 
-// Runs one SQL statement on the PostGIS server; false when it failed.
-bool RunSql(const std::string& sql) {
-    GDALAllRegister();
-    GDALDatasetH pg = GDALOpenEx(PostGis().c_str(), GDAL_OF_VECTOR | GDAL_OF_UPDATE, nullptr, nullptr, nullptr);
-    if (!pg) return false;
-    CPLErrorReset();
-    GDALDatasetReleaseResultSet(pg, GDALDatasetExecuteSQL(pg, sql.c_str(), nullptr, nullptr));
-    bool ok = CPLGetLastErrorType() == CE_None;
-    GDALClose(pg);
-    return ok;
-}
-
 TEST(KmlOgrCopy, ShapesToPostGisAndOnToSdf) {
     SAMPLE_DATA_OR_SKIP("spData/shapes");
     if (PostGis().empty()) GTEST_SKIP() << "GEOXFER_PG is not set: no PostGIS server (scripts/postgis.sh start)";
@@ -180,8 +165,8 @@ TEST(KmlOgrCopy, ShapesToPostGisAndOnToSdf) {
     // A database schema of its own per run: the copy creates its table
     // under the source class's name, and reruns must not meet it.
     const std::string schema = "e2e_" + std::to_string(getpid());
-    ASSERT_TRUE(RunSql("DROP SCHEMA IF EXISTS " + schema + " CASCADE"));
-    ASSERT_TRUE(RunSql("CREATE SCHEMA " + schema));
+    ASSERT_TRUE(e2e::RunPgSql("DROP SCHEMA IF EXISTS " + schema + " CASCADE"));
+    ASSERT_TRUE(e2e::RunPgSql("CREATE SCHEMA " + schema));
     const std::string pg = PostGis() + " active_schema=" + schema;
     e2e::CopyTask in;
     in.sourceConn = e2e::ShpConn(Ny8());
@@ -198,7 +183,7 @@ TEST(KmlOgrCopy, ShapesToPostGisAndOnToSdf) {
     out.classes = {{"NY8_utm18", "NY8_utm18", "", {}}};
     EXPECT_EQ(e2e::RunCopyTaskOk(work, "pg-to-sdf.xml", out), 281);
     ExpectSameFeaturesByKey({Ny8(), "NY8_utm18"}, {sdf, "NY8_utm18"}, "AREAKEY");
-    EXPECT_TRUE(RunSql("DROP SCHEMA " + schema + " CASCADE"));
+    EXPECT_TRUE(e2e::RunPgSql("DROP SCHEMA " + schema + " CASCADE"));
 }
 
 TEST(KmlOgrCopy, BadConnectionsNameTheDataSource) {

@@ -8,38 +8,16 @@
 
 #include <Fdo.h>
 
-#include <cstdlib>
-
 namespace {
 
 namespace fs = std::filesystem;
 
-// The databases of one test live in its own data home, which GXFCmd
-// inherits through the environment.
-class DbHome {
-public:
-    explicit DbHome(const fs::path& dir) {
-        if (const char* old = std::getenv("GEOXFER_DB_HOME")) m_old = old, m_had = true;
-        setenv("GEOXFER_DB_HOME", dir.c_str(), 1);
-    }
-    ~DbHome() {
-        if (m_had) setenv("GEOXFER_DB_HOME", m_old.c_str(), 1);
-        else unsetenv("GEOXFER_DB_HOME");
-    }
+using e2e::DbHome;
 
-private:
-    std::string m_old;
-    bool m_had = false;
-};
-
-// A copy task file with Oracle_SRID set (the common writer leaves it empty).
-fs::path WriteTask(const fs::path& file, const e2e::CopyTask& task, const std::string& oracleSrid) {
-    std::string xml = e2e::ToXml(task);
-    const std::string empty = "<Oracle_SRID></Oracle_SRID>";
-    if (auto at = xml.find(empty); at != std::string::npos)
-        xml.replace(at, empty.size(), "<Oracle_SRID>" + oracleSrid + "</Oracle_SRID>");
-    e2e::WriteAll(file, xml);
-    return file;
+// A copy task file with Oracle_SRID set.
+fs::path WriteTask(const fs::path& file, e2e::CopyTask task, const std::string& oracleSrid) {
+    task.oracleSrid = oracleSrid;
+    return e2e::WriteCopyTask(file, task);
 }
 
 long RunOk(const fs::path& file) {

@@ -207,9 +207,14 @@ PropertyItem* PropertyTree::currentItem() const
 
 void PropertyTree::setCurrentItem(PropertyItem* item)
 {
+    // The view leaves the selection alone when the item is current already,
+    // so clear it first: afterwards the item is the only one selected.
+    m_view->clearSelection();
     m_view->setCurrentItem(item);
-    if (item)
+    if (item) {
+        item->setSelected(true);
         m_view->scrollToItem(item);
+    }
 }
 
 QList<PropertyItem*> PropertyTree::selectedItems() const
@@ -218,6 +223,15 @@ QList<PropertyItem*> PropertyTree::selectedItems() const
     for (PropertyItem* item : allItems())
         if (item->isSelected())
             selected.append(item);
+    return selected;
+}
+
+QList<PropertyItem*> PropertyTree::selectedItemsInSelectionOrder() const
+{
+    // The view keeps its selection as ranges in the order they were made.
+    QList<PropertyItem*> selected;
+    for (QTreeWidgetItem* item : treeWidget()->selectedItems())
+        selected.append(static_cast<PropertyItem*>(item));
     return selected;
 }
 

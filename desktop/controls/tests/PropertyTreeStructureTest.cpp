@@ -136,6 +136,11 @@ private slots:
         tree->setItemSelected(rivers, true);
         tree->setItemSelected(roads, true);
         QCOMPARE(tree->selectedItems(), (QList<PropertyItem*>{roads, rivers}));
+        QCOMPARE(tree->selectedItemsInSelectionOrder(), (QList<PropertyItem*>{rivers, roads}));
+        ControlsTest::clickItem(tree, roads);
+        ControlsTest::clickItem(tree, rivers, Qt::ControlModifier);
+        ControlsTest::clickItem(tree, roadsFilter, Qt::ControlModifier);
+        QCOMPARE(tree->selectedItemsInSelectionOrder(), (QList<PropertyItem*>{roads, rivers, roadsFilter}));
     }
 
     void setCurrentItemSelectsOnlyItAndShowsIt()
@@ -145,6 +150,10 @@ private slots:
         tree->setCurrentItem(roadsFilter);
         QCOMPARE(tree->selectedItems(), (QList<PropertyItem*>{roadsFilter}));
         QVERIFY(roads->isExpanded() && classes->isExpanded() && root->isExpanded());
+        // Also when the item is current already.
+        tree->setItemSelected(rivers, true);
+        tree->setCurrentItem(roadsFilter);
+        QCOMPARE(tree->selectedItems(), (QList<PropertyItem*>{roadsFilter}));
     }
 
     void expandAndCollapseAll()

@@ -48,6 +48,17 @@ void InContext(const FdoStringP& context, F&& f) {
     }
 }
 
+// The FDO name of an XML name: decoded as written (-x20- and the like), with
+// the two characters FDO forbids in names, '.' and ':' (literal in GML
+// application schemas, -dot- and -colon- in FDO's own files), read as '_',
+// the character the shape file provider puts in their place too.
+FdoStringP ElementName(FdoString* xmlName) {
+    std::wstring name = FdoXmlNames::Decode(xmlName).Str();
+    std::replace(name.begin(), name.end(), L'.', L'_');
+    std::replace(name.begin(), name.end(), L':', L'_');
+    return FdoStringP(name);
+}
+
 bool IsForeign(Ns ns) { return ns != Ns::Other && ns != Ns::None; }
 
 FdoStringP Trim(const FdoStringP& s) {
@@ -242,8 +253,8 @@ private:
         FdoPtr<FdoFeatureSchema> schema = m_target->FindItem(SchemaNameFromUri(uri));
         if (!schema) return nullptr;
         FdoPtr<FdoClassCollection> classes = schema->GetClasses();
-        FdoClassDefinition* cls = classes->FindItem(FdoXmlNames::Decode(StripTypeSuffix(local)));
-        return cls ? cls : classes->FindItem(FdoXmlNames::Decode(local));
+        FdoClassDefinition* cls = classes->FindItem(ElementName(StripTypeSuffix(local)));
+        return cls ? cls : classes->FindItem(ElementName(local));
     }
 
     // ---- pass 1: which complex types are classes ----------------------------
@@ -330,7 +341,7 @@ private:
             std::wstring n = Attr(e, L"name").Str();
             if (n == plain || (!underscored.empty() && n == underscored)) {
                 t.classElement = e;
-                return FdoXmlNames::Decode(n.c_str());
+                return ElementName(n.c_str());
             }
         }
         for (DOMElement* e : refs)
@@ -338,7 +349,7 @@ private:
                 t.classElement = e;
                 break;
             }
-        return FdoXmlNames::Decode(plain.c_str());
+        return ElementName(plain.c_str());
     }
 
     static int Depth(FdoClassDefinition* cls) {
@@ -362,7 +373,7 @@ private:
             if (!Is(pe, Ns::Xs, L"element")) continue;  // xs:group, xs:choice, xs:any: not modelled
             FdoStringP label = Attr(pe, L"name");
             if (label.IsEmpty()) label = Attr(pe, L"ref");
-            InContext(FdoStringP::Format(L"property '%ls'", (FdoString*)FdoXmlNames::Decode(label)),
+            InContext(FdoStringP::Format(L"property '%ls'", (FdoString*)ElementName(label)),
                       [&] { ReadProperty(t, pe); });
         }
     }
@@ -382,7 +393,7 @@ private:
             if (Classify(uri) == Ns::Gml) {
                 if (!FdoXmlTypeMap::GmlGeometry(q.local, mask, specific)) return;
                 if (name.IsEmpty()) name = q.local;
-                prop = MakeGeometric(FdoXmlNames::Decode(name), pe, def, mask, specific);
+                prop = MakeGeometric(ElementName(name), pe, def, mask, specific);
             } else {
                 DOMElement* global = FindGlobal(uri, q.local, false, &defDoc);
                 if (!global) return;
@@ -391,7 +402,7 @@ private:
             }
         }
         if (name.IsEmpty()) return;
-        FdoStringP propName = FdoXmlNames::Decode(name);
+        FdoStringP propName = ElementName(name);
 
         if (!prop) {
             FdoStringP type = Attr(def, L"type");
@@ -640,12 +651,12 @@ private:
             FdoPtr<FdoClassDefinition> target = FDO_SAFE_ADDREF(cls);
             m_deferred.push_back([=]() {
                 InContext(context, [&] {
-                    FdoPtr<FdoDataPropertyDefinition> id = FindDataProperty(target, FdoXmlNames::Decode(identity));
+                    FdoPtr<FdoDataPropertyDefinition> id = FindDataProperty(target, ElementName(identity));
                     if (id)
                         keep->SetIdentityProperty(id);
                     else if (!lenientTarget)
                         Fail(FdoStringP::Format(L"fdo:identityProperty '%ls' is not a data property of class '%ls'",
-                                                (FdoString*)FdoXmlNames::Decode(identity), target->GetName()));
+                                                (FdoString*)ElementName(identity), target->GetName()));
                 });
             });
         }
@@ -735,7 +746,7 @@ private:
                           bool lenient) {
         for (DOMElement* field : Children(keyEl)) {
             if (!Is(field, Ns::Xs, L"field")) continue;
-            FdoStringP name = FdoXmlNames::Decode(Trim(Attr(field, L"xpath")));
+            FdoStringP name = ElementName(Trim(Attr(field, L"xpath")));
             FdoPtr<FdoDataPropertyDefinition> p = FindDataProperty(cls, name);
             if (p && !out->Contains(p.p))
                 out->Add(p);
@@ -768,7 +779,7 @@ private:
                 FdoPtr<FdoDataPropertyDefinitionCollection> ids = t.cls->GetIdentityProperties();
                 for (DOMElement* field : Children(key)) {
                     if (!Is(field, Ns::Xs, L"field")) continue;
-                    FdoStringP name = FdoXmlNames::Decode(Trim(Attr(field, L"xpath")));
+                    FdoStringP name = ElementName(Trim(Attr(field, L"xpath")));
                     FdoPtr<FdoPropertyDefinitionCollection> own = t.cls->GetProperties();
                     FdoPtr<FdoPropertyDefinition> p = own->FindItem(name);
                     auto* d = dynamic_cast<FdoDataPropertyDefinition*>(p.p);
@@ -794,7 +805,7 @@ private:
     void ReadMainGeometry(TypeInfo& t, FdoFeatureClass* fc) {
         FdoStringP named = NsAttr(t.el, Ns::Fdo, L"geometryName");
         if (!named.IsEmpty()) {
-            FdoStringP name = FdoXmlNames::Decode(Trim(named));
+            FdoStringP name = ElementName(Trim(named));
             FdoPtr<FdoPropertyDefinition> p = FindProperty(fc, name);
             auto* g = dynamic_cast<FdoGeometricPropertyDefinition*>(p.p);
             if (!p && HasClassGeometryAttributes(t.el)) {
@@ -953,10 +964,7 @@ FdoStringP SchemaNameFromUri(FdoString* uri) {
     while (!s.empty() && s.back() == L'/') s.pop_back();
     size_t slash = s.rfind(L'/');
     if (slash != std::wstring::npos) s.erase(0, slash + 1);
-    std::wstring name = FdoXmlNames::Decode(s.c_str()).Str();
-    std::replace(name.begin(), name.end(), L'.', L'_');
-    std::replace(name.begin(), name.end(), L':', L'_');
-    return FdoStringP(name);
+    return ElementName(s.c_str());
 }
 
 void Read(const Document& doc, FdoFeatureSchemaCollection* target) {

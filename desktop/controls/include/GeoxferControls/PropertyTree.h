@@ -97,6 +97,9 @@ public:
     // and scrolls it into view. (tree->setFocus() then gives it the focus.)
     void setCurrentItem(PropertyItem* item);
     QList<PropertyItem*> selectedItems() const;
+    // The same items in the order in which they were selected (the first
+    // clicked first), for actions that work through a selection in order.
+    QList<PropertyItem*> selectedItemsInSelectionOrder() const;
     void setItemSelected(PropertyItem* item, bool selected);
     void clearSelection();
 

@@ -4,7 +4,9 @@
 // BLOB, so that those values survive a round trip. Layer creation options
 // are passed only when the driver lists them, since drivers reject or
 // warn about options they do not know.
-#include "OgrLayerClass.h"
+#include <ogrcore/OgrLayerClass.h>
+
+#include <ogrcore/OgrDeclaredGeometry.h>
 
 #include <ogrcore/OgrError.h>
 #include <ogrcore/OgrValues.h>
@@ -117,10 +119,6 @@ OGRFieldDefnH FieldFor(FdoDataPropertyDefinition* p) {
     }
     if (!p->GetNullable()) OGR_Fld_SetNullable(fd, FALSE);
     return fd;
-}
-
-OGRwkbGeometryType LayerTypeFor(FdoGeometricPropertyDefinition* g) {
-    return g ? ogrcore::LayerGeometryType(g, false) : wkbNone;
 }
 
 }  // namespace
@@ -255,7 +253,7 @@ OGRLayerH CreateLayerForClass(ogrcore::Dataset* ds, FdoClassDefinition* cls, con
 
     ogrcore::ErrorTrap trap;
     OGRLayerH layer = GDALDatasetCreateLayer(ds->Handle(), layerName.c_str(), geometry ? srs : nullptr,
-                                             LayerTypeFor(geometry), optionList.data());
+                                             DeclaredLayerType(geometry), optionList.data());
     if (!layer)
         throw FdoCommandException::Create(trap.Describe(FdoStringP::Format(
             L"Cannot create the layer of class '%ls' in '%ls'", className,

@@ -1,11 +1,11 @@
-// DateTime values as ISO 8601 text; see SdfDateTimeText.h.
-#include "SdfDateTimeText.h"
+// DateTime values as ISO 8601 text; see DateTimeText.h.
+#include <common/DateTimeText.h>
 
 #include <charconv>
 #include <cmath>
 #include <cstring>
 
-namespace sdf {
+namespace providercommon {
 
 namespace {
 
@@ -81,7 +81,7 @@ bool ReadTime(const char*& p, FdoDateTime& v) {
 
 }  // namespace
 
-std::string SdfDateTimeText::Format(const FdoDateTime& v) {
+std::string DateTimeText::Format(const FdoDateTime& v) {
     std::string out;
     if (v.IsDate() && ValidDate(v) && v.minute == -1) {
         AppendDate(out, v);
@@ -100,7 +100,7 @@ std::string SdfDateTimeText::Format(const FdoDateTime& v) {
     return out;
 }
 
-std::optional<FdoDateTime> SdfDateTimeText::Parse(const char* text) {
+std::optional<FdoDateTime> DateTimeText::Parse(const char* text) {
     if (!text) return std::nullopt;
     FdoDateTime v;
     const char* p = text;
@@ -118,4 +118,4 @@ std::optional<FdoDateTime> SdfDateTimeText::Parse(const char* text) {
     return v;
 }
 
-}  // namespace sdf
+}  // namespace providercommon

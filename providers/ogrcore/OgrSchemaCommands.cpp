@@ -2,9 +2,9 @@
 // refused for one class leaves the data source as it was; creation then
 // goes class by class (GDAL has no way to undo a created layer in every
 // driver, so a failure part way keeps the layers made before it).
-#include "OgrSchemaCommands.h"
+#include <ogrcore/OgrSchemaCommands.h>
 
-#include "OgrConnection.h"
+#include <ogrcore/OgrConnection.h>
 
 #include <ogrcore/OgrClassChange.h>
 

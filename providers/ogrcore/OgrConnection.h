@@ -1,9 +1,10 @@
 // OgrConnection: a session with one GDAL vector data source, every layer a
 // feature class of one schema.
 //
-// This is OSGeo.OGR itself and the base of Norv.KML, which is the same
-// thing on one driver with its own names and coordinate rules; the
-// virtual members below are where the two differ. Open reads the layers
+// Shared by two providers: it is OSGeo.OGR itself (ogr/ only registers it)
+// and the base of Norv.KML, which is the same thing on one driver with its
+// own names and coordinate rules; the virtual members below are where the
+// two differ. Open reads the layers
 // once into the schema and the spatial contexts; rows stay in the source
 // and go through ogrcore. A source that does not exist yet is accepted
 // when the connection may write and its folder exists: it is created, with
@@ -14,8 +15,8 @@
 
 #include <ogrcore/OgrStore.h>
 
-#include "OgrCreatedLayers.h"
-#include "OgrLayerClass.h"
+#include <ogrcore/OgrCreatedLayers.h>
+#include <ogrcore/OgrLayerClass.h>
 
 #include <FdoCommon/FdoCommonConnPropDictionary.h>
 

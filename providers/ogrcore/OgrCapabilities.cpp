@@ -2,7 +2,7 @@
 // Date DateTime Time Binary") and subtypes ("Boolean Int16 Float32") it
 // creates; each maps to the FDO types it holds exactly. Decimal is kept as
 // a Real, which is how FDO values hold it too.
-#include "OgrCapabilities.h"
+#include <ogrcore/OgrCapabilities.h>
 
 #include <ogrcore/OgrCommonCapabilities.h>
 #include <ogrcore/OgrError.h>

@@ -1,6 +1,6 @@
 // One process-wide map, keyed by the data source (made canonical when it
 // is a path) and the layer name.
-#include "OgrCreatedLayers.h"
+#include <ogrcore/OgrCreatedLayers.h>
 
 #include <filesystem>
 #include <map>

@@ -3,13 +3,15 @@
 // after the class; a source that cannot be opened fails the open with
 // GDAL's reason and the data source named. Close commits and closes what
 // the commands opened.
-#include "OgrConnection.h"
+#include <ogrcore/OgrConnection.h>
+
+#include <ogrcore/OgrDeclaredGeometry.h>
 
 #include <ogrcore/OgrCommands.h>
 #include <ogrcore/OgrError.h>
 
-#include "OgrCapabilities.h"
-#include "OgrSchemaCommands.h"
+#include <ogrcore/OgrCapabilities.h>
+#include <ogrcore/OgrSchemaCommands.h>
 
 #include <cpl_conv.h>
 #include <ogr_srs_api.h>
@@ -175,7 +177,13 @@ Target OgrConnection::ResolveTarget() {
 
 FdoStringP OgrConnection::DataSourceText() { return m_info->Dictionary()->GetProperty(kDataSourceProperty); }
 
-LayerRules OgrConnection::Rules() { return LayerRules(); }
+LayerRules OgrConnection::Rules() {
+    LayerRules rules;
+    // A GeoJSON layer states no geometry type unless every row has the
+    // same one; GDAL holds the file in memory, so its rows tell cheaply.
+    rules.scanUnknownGeometry = m_driver == "GeoJSON" || m_driver == "GeoJSONSeq";
+    return rules;
+}
 
 FdoStringP OgrConnection::ClassNameOf(const char* layerName) {
     std::wstring name = ogrcore::Wide(layerName).Str();
@@ -284,6 +292,12 @@ ogrcore::ClassMap* OgrConnection::AddLayerClass(OGRLayerH layer, FdoString* clas
     FdoPtr<ogrcore::ClassMap> map =
         BuildLayerClass(m_source, layer, className, context, m_target.writable, Rules(), &scan);
     ClassBuilt(map, scan);
+    // A multi layer takes the single form of its kind too, as a multi
+    // geometry of one part (OgrDeclaredGeometry.h).
+    if (!map->Adapter()) {
+        FdoPtr<ogrcore::GeometryAdapter> multi = MultiPartAdapterFor(OGR_L_GetGeomType(layer));
+        if (multi) map->SetGeometryAdapter(multi);
+    }
     CreatedLayer created;
     if (RecallLayer(m_target.path, map->LayerName(), created))
         for (const auto& [alias, property] : created.aliases) map->AddAlias(alias.c_str(), property.c_str());
@@ -429,15 +443,9 @@ void OgrConnection::CreateClass(FdoClassDefinition* cls) {
         FdoPtr<FdoPropertyDefinition> p = props->GetItem(i);
         geometry = dynamic_cast<FdoGeometricPropertyDefinition*>(p.p);
     }
-    const ogrcore::SpatialContextInfo* context = nullptr;
-    if (geometry) {
-        FdoString* association = geometry->GetSpatialContextAssociation();
-        context = FindContext(association);
-        if (association && *association && !context)
-            throw FdoSchemaException::Create(FdoStringP::Format(
-                L"The spatial context '%ls' of geometry '%ls' in class '%ls' does not exist: create it first.",
-                association, geometry->GetName(), className));
-    }
+    // The layer's coordinate system is that of the context the geometry
+    // names when this connection knows it; an unknown context gives none.
+    const ogrcore::SpatialContextInfo* context = geometry ? FindContext(geometry->GetSpatialContextAssociation()) : nullptr;
     FdoPtr<ogrcore::GeometryAdapter> adapter;
     OGRSpatialReferenceH srs = NewLayerSrs(context, geometry, adapter);
     std::set<std::wstring> skip;
