@@ -15,7 +15,7 @@ shapes="$data/spData/shapes"
 
 build="${GEOXFER_BUILD_DIR:-build}"
 cmake -S . -B "$build" -G Ninja >/dev/null
-ninja -C "$build" GXFCmd >/dev/null
+ninja -C "$build" GXFCmd Geoxfer >/dev/null
 
 out="${GEOXFER_DEMO_DIR:-/tmp/geoxfer-demo}"
 rm -rf "$out"
@@ -76,3 +76,5 @@ echo
 echo
 echo "What GDAL sees in the SDF file (a GeoPackage inside):"
 ogrinfo -ro -so "$sdf" world columbus 2>/dev/null | grep -v -e '^INFO: Open of' -e 'using driver'
+echo
+echo "The desktop program is built too; start it with: $build/desktop/Geoxfer"

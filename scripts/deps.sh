@@ -1,6 +1,6 @@
 # Installs the Debian packages the build and tests need, only those missing.
 # Sourced by demo.sh and test.sh; runs apt-get as root (or through sudo).
-GEOXFER_PACKAGES="cmake ninja-build ccache g++ pkg-config libxerces-c-dev libgtest-dev libgdal-dev gdal-bin libsqlite3-dev libgeos-dev postgresql postgresql-15-postgis-3 qt6-base-dev"
+GEOXFER_PACKAGES="cmake ninja-build ccache g++ pkg-config libxerces-c-dev libgtest-dev libgdal-dev gdal-bin libsqlite3-dev libgeos-dev postgresql postgresql-15-postgis-3 qt6-base-dev xvfb xauth fonts-dejavu-core"
 
 geoxfer_install_deps() {
     local missing=""
