@@ -31,6 +31,18 @@ CMaprailDlg::CMaprailDlg(CMaprailApp& app, const QString& aboutItemText) : QDial
 
     m_tree = new QTreeWidget(this);
     m_tree->setHeaderHidden(true);
+    // The tree is 160 pixels wide whatever the font: a small indent, no
+    // root decorations and a one point smaller font keep the labels whole;
+    // a label that still does not fit scrolls instead of being cut, and
+    // its full text is the item's tool tip.
+    m_tree->setIndentation(14);
+    m_tree->setRootIsDecorated(false);
+    QFont treeFont = m_tree->font();
+    if (treeFont.pointSizeF() > 8) treeFont.setPointSizeF(treeFont.pointSizeF() - 1);
+    m_tree->setFont(treeFont);
+    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tree->header()->setStretchLastSection(false);
+    m_tree->setTextElideMode(Qt::ElideNone);
     m_status = new QLineEdit(this);
     m_status->setReadOnly(true);
     m_close = new QPushButton(QStringLiteral("Close"), this);
@@ -59,6 +71,7 @@ void CMaprailDlg::FillToolTree() {
         QTreeWidgetItem* item = entry.root || !root ? new QTreeWidgetItem(m_tree) : new QTreeWidgetItem(root);
         item->setText(0, QString::fromUtf8(entry.label));
         item->setData(0, Qt::UserRole, entry.code);
+        item->setToolTip(0, item->text(0));
         if (entry.root) root = item;
     }
 }

@@ -41,8 +41,11 @@ QString c_DlgFdoSelClass::GetClassName() const { return m_class->currentText(); 
 void c_DlgFdoSelClass::OnActivate() {
     c_ConnList& list = App().ConnList();
     if (list.GetProviderNames().isEmpty()) list.LoadProviderNames();
+    // A box that gets its first entries selects the first by itself, so
+    // "no provider selected yet" is told by the box having been empty.
+    const bool noneSelected = m_provider->count() == 0 || m_provider->currentIndex() < 0;
     AddMissingItems(m_provider, list.GetProviderNames());
-    if (m_provider->currentIndex() < 0 && m_provider->count() > 0) {
+    if (noneSelected && m_provider->count() > 0) {
         m_provider->setCurrentIndex(0);
         RefillConnections();
     }

@@ -243,6 +243,10 @@ private slots:
         c_ConnList& list = m_app.ConnList();
         c_DlgFdoSelClass selector(m_app, nullptr);
         selector.Activate();
+        // The first activation lists the connections of the first provider.
+        QStringList expected;
+        for (const c_ConnData& r : list.FilterByProvider(selector.ProviderBox()->itemText(0))) expected << r.name;
+        QCOMPARE(selector.ConnectionBox()->count(), int(expected.size()));
         selector.ChooseProvider(Index(selector.ProviderBox(), "OSGeo.SHP"));
         QVERIFY(selector.ConnectionBox()->count() > 0);
         selector.ChooseConnection(selector.ConnectionBox()->findText("ShpA"));

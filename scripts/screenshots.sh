@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Pictures of the desktop program: runs the real Geoxfer under a virtual X
+# server (xvfb-run), opens its main window on each tool and saves one PNG per
+# tool in docs/screenshots/. The window is 900 x 600 at 96 dpi with the
+# DejaVu fonts, as on a plain Debian desktop.
+#   GEOXFER_BUILD_DIR  build folder (default ./build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+geoxfer_install_deps
+
+build="${GEOXFER_BUILD_DIR:-build}"
+cmake -S . -B "$build" -G Ninja >/dev/null
+ninja -C "$build" Geoxfer >/dev/null
+
+out="docs/screenshots"
+mkdir -p "$out"
+rm -f "$out"/*.png
+# A list file of its own, so the pictures show the same connections anywhere.
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+data="$(bash scripts/sample-data.sh | tail -n 1)"
+printf 'Name:columbus\r\nProvider:OSGeo.SHP\r\nConnectionString:DefaultFileLocation=%s\r\nName:ExpressSDF\r\nProvider:OSGeo.SDF\r\nConnectionString:File=/tmp/columbus.sdf;ReadOnly=FALSE;\r\n' \
+    "$data/spData/shapes/columbus.shp" > "$scratch/geoxferconn.txt"
+GEOXFER_CONN_LIST="$scratch/geoxferconn.txt" QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" "$build/desktop/Geoxfer" --screenshots "$out"
+ls "$out"
