@@ -39,11 +39,11 @@ int SaveManagerScreenshots(CMaprailApp& app, const QString& folder) {
                 schemas.Tree()->setCurrentItem(classes.first());
                 classes.first()->setExpanded(true);
             }
-            saved += Save(schemas, folder + QStringLiteral("/schema-manager.png"));
+            saved += Save(schemas, folder + QStringLiteral("/schema-manager-window.png"));
             if (!classes.isEmpty()) {
                 c_DlgFdoClassManager classManager(&schemas,
                                                   classes.first()->userPointer<FdoClassDefinition>());
-                saved += Save(classManager, folder + QStringLiteral("/class-manager.png"));
+                saved += Save(classManager, folder + QStringLiteral("/class-manager-window.png"));
             }
         }
     }
@@ -54,7 +54,7 @@ int SaveManagerScreenshots(CMaprailApp& app, const QString& folder) {
             tasks.Tree()->expandAll();
             if (GxfControls::PropertyItem* filter = tasks.Tree()->findItemsByKind(CopyFilterItem).value(0))
                 tasks.Tree()->setCurrentItem(filter);
-            saved += Save(tasks, folder + QStringLiteral("/copy-task-manager.png"));
+            saved += Save(tasks, folder + QStringLiteral("/copy-task-manager-window.png"));
         }
     }
     return saved;

@@ -8,6 +8,7 @@
 
 class CMaprailApp;
 
-// Saves schema-manager.png, class-manager.png and copy-task-manager.png in
+// Saves schema-manager-window.png, class-manager-window.png and
+// copy-task-manager-window.png in
 // the folder; returns the number saved.
 int SaveManagerScreenshots(CMaprailApp& app, const QString& folder);
