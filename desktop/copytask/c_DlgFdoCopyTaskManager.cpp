@@ -74,7 +74,7 @@ c_DlgFdoCopyTaskManager::c_DlgFdoCopyTaskManager(CMaprailApp& app, QWidget* pare
     AddColumnButton(column, this, QStringLiteral("Close"), [this] { close(); });
 
     m_tree->setHeaderLabels(QStringLiteral("Property"), QStringLiteral("Value"));
-    m_tree->setLabelColumnWidth(260);
+    m_tree->setLabelColumnWidth(340);
     connect(m_tree, &PropertyTree::valueCommitted, this,
             [this](PropertyItem* item, const QString&, const QString& value, CommitDecision* decision) {
                 OnValueCommitted(item, value, decision);
