@@ -5,6 +5,7 @@
 #include "app/CMaprailApp.h"
 #include "app/CMaprailDlg.h"
 #include "app/ScreenshotTour.h"
+#include "copytask/ManagerScreenshots.h"
 
 #include <QApplication>
 
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[1] == QStringLiteral("--screenshots")) {
         app.Prepare(QApplication::applicationFilePath());
         CMaprailDlg window(app);
-        const int saved = RunScreenshotTour(window, args[2]);
+        int saved = RunScreenshotTour(window, args[2]);
+        saved += SaveManagerScreenshots(app, args[2]);
         std::printf("%d screenshots in %s\n", saved, qPrintable(args[2]));
         return saved > 0 ? 0 : 1;
     }

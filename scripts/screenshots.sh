@@ -11,7 +11,7 @@ geoxfer_install_deps
 
 build="${GEOXFER_BUILD_DIR:-build}"
 cmake -S . -B "$build" -G Ninja >/dev/null
-ninja -C "$build" Geoxfer >/dev/null
+ninja -C "$build" Geoxfer GXFCmd >/dev/null
 
 out="docs/screenshots"
 mkdir -p "$out"
@@ -22,6 +22,23 @@ trap 'rm -rf "$scratch"' EXIT
 data="$(bash scripts/sample-data.sh | tail -n 1)"
 printf 'Name:columbus\r\nProvider:OSGeo.SHP\r\nConnectionString:DefaultFileLocation=%s\r\nName:ExpressSDF\r\nProvider:OSGeo.SDF\r\nConnectionString:File=/tmp/columbus.sdf;ReadOnly=FALSE;\r\n' \
     "$data/spData/shapes/columbus.shp" > "$scratch/geoxferconn.txt"
+# The schema and copy task manager windows open on a real schema (the
+# spData shape files) and a real task (columbus into an SDF file, with a
+# filter and a renamed property).
+"$build/cmd/GXFCmd" ExportSchema OSGeo.SHP "DefaultFileLocation=$data/spData/shapes" "$scratch/schema.xml" >/dev/null
+cat > "$scratch/task.xml" <<TASK
+<?xml version="1.0" encoding="UTF-8"?>
+<FdoCopyTask>
+  <SourceConnection><FdoProvider>OSGeo.SHP</FdoProvider><FdoConnectionString>DefaultFileLocation=$data/spData/shapes/columbus.shp</FdoConnectionString></SourceConnection>
+  <DestinationConnection><FdoProvider>OSGeo.SDF</FdoProvider><FdoConnectionString>File=/tmp/columbus.sdf;ReadOnly=FALSE;</FdoConnectionString></DestinationConnection>
+  <ClassCopyDefinition><SourceClassName>Default:columbus</SourceClassName><DestinationClassName>Default:columbus</DestinationClassName><CopyFilter>CRIME &gt; 30</CopyFilter>
+    <PropertyCopyDefinition><SourcePropertyName>POLYID</SourcePropertyName><DestinationPropertyName>POLYID</DestinationPropertyName></PropertyCopyDefinition>
+    <PropertyCopyDefinition><SourcePropertyName>CRIME</SourcePropertyName><DestinationPropertyName>CRIME_RATE</DestinationPropertyName></PropertyCopyDefinition>
+  </ClassCopyDefinition>
+  <CopyToSDFAttributes><SDF_CreateFileIfMissing>TRUE</SDF_CreateFileIfMissing><SDF_OverwriteFile>TRUE</SDF_OverwriteFile></CopyToSDFAttributes>
+</FdoCopyTask>
+TASK
+GEOXFER_SCREENSHOT_SCHEMA="$scratch/schema.xml" GEOXFER_SCREENSHOT_TASK="$scratch/task.xml" \
 GEOXFER_CONN_LIST="$scratch/geoxferconn.txt" QT_QPA_PLATFORM=xcb \
     xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" "$build/desktop/Geoxfer" --screenshots "$out"
 ls "$out"
