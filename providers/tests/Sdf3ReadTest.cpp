@@ -243,6 +243,13 @@ TEST_F(Sdf3Read, CountsAndExtents) {
     ASSERT_TRUE(filtered->ReadNext());
     EXPECT_LT(filtered->GetInt64(L"N"), 447);
     EXPECT_GT(filtered->GetInt64(L"N"), 0);
+
+    FdoPtr<FdoFilter> having = FdoFilter::Parse(L"Count() > 3");
+    agg->SetGroupingFilter(having);
+    EXPECT_NE(Narrow(Thrown([&] { FdoPtr<FdoIDataReader> grouped = agg->Execute(); }))
+                  .find("a grouping filter needs grouping, which is not supported"),
+              std::string::npos)
+        << "a grouping filter is refused, not ignored";
 }
 
 TEST_F(Sdf3Read, EmptyFileOfVersion31) {
