@@ -343,6 +343,9 @@ struct CompareOptions {
     // Largest allowed difference of ordinates and real values.
     double tolerance = 0.0;
     bool compareGeometry = true;
+    // A database table keeps no row order: compare the features after
+    // sorting both sides by the text of their compared fields.
+    bool anyOrder = false;
 };
 
 inline std::string FieldText(OGRFeature* f, int i) {
@@ -352,8 +355,8 @@ inline std::string FieldText(OGRFeature* f, int i) {
 
 inline bool IsNumeric(OGRFieldType t) { return t == OFTInteger || t == OFTInteger64 || t == OFTReal; }
 
-// Expects the two layers to hold the same features in the same order: the
-// same count, for every compared source field the same value in the
+// Expects the two layers to hold the same features in the same order (in
+// any order with anyOrder): the same count, for every compared source field the same value in the
 // destination field (numbers compared as numbers, everything else as text,
 // nulls only with nulls), and the same geometry, ordinate by ordinate.
 inline void ExpectSameFeatures(const Layer& source, const Layer& dest, const CompareOptions& options = {}) {
@@ -384,12 +387,28 @@ inline void ExpectSameFeatures(const Layer& source, const Layer& dest, const Com
         fields.emplace_back(i, j);
     }
 
-    sl->ResetReading();
-    dl->ResetReading();
+    auto readAll = [&](OGRLayer* layer, bool sourceSide) {
+        std::vector<std::unique_ptr<OGRFeature>> all;
+        layer->ResetReading();
+        while (OGRFeature* f = layer->GetNextFeature()) all.emplace_back(f);
+        if (options.anyOrder) {
+            auto key = [&](const std::unique_ptr<OGRFeature>& f) {
+                std::string k;
+                for (auto [i, j] : fields) k += FieldText(f.get(), sourceSide ? i : j) + "\x1f";
+                return k;
+            };
+            std::stable_sort(all.begin(), all.end(),
+                             [&](const auto& x, const auto& y) { return key(x) < key(y); });
+        }
+        return all;
+    };
+    std::vector<std::unique_ptr<OGRFeature>> sources = readAll(sl, true), dests = readAll(dl, false);
     long index = 0;
     int failures = 0;
     for (;; index++) {
-        std::unique_ptr<OGRFeature> sf(sl->GetNextFeature()), df(dl->GetNextFeature());
+        const size_t at = static_cast<size_t>(index);
+        OGRFeature* sf = at < sources.size() ? sources[at].get() : nullptr;
+        OGRFeature* df = at < dests.size() ? dests[at].get() : nullptr;
         if (!sf || !df) {
             EXPECT_EQ(!sf, !df) << "feature " << index;
             break;
@@ -403,10 +422,10 @@ inline void ExpectSameFeatures(const Layer& source, const Layer& dest, const Com
             else if (IsNumeric(st) && IsNumeric(dt))
                 same = std::fabs(sf->GetFieldAsDouble(i) - df->GetFieldAsDouble(j)) <= options.tolerance;
             else
-                same = FieldText(sf.get(), i) == FieldText(df.get(), j);
+                same = FieldText(sf, i) == FieldText(df, j);
             if (!same && failures++ < 10)
                 ADD_FAILURE() << "feature " << index << " field " << sdef->GetFieldDefn(i)->GetNameRef() << ": "
-                              << FieldText(sf.get(), i) << " vs " << FieldText(df.get(), j);
+                              << FieldText(sf, i) << " vs " << FieldText(df, j);
         }
         if (options.compareGeometry) {
             Ordinates a, b;
