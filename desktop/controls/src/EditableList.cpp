@@ -41,11 +41,11 @@ EditableList::EditableList(QWidget* parent)
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &EditableList::itemSelectionChanged);
     connect(m_view, &EditableListView::spacePressed, this, [this](const QModelIndex& index, bool* handled) {
-        const EditorSpec spec = m_model->columnEditor(index.column());
-        if (spec.kind != EditorKind::TrueFalse)
+        const EditorSetup setup = m_model->columnEditor(index.column());
+        if (setup.kind != EditorKind::TrueFalse)
             return;
         *handled = true;
-        commitCell(index.row(), index.column(), spec.flipped(m_model->cell(index.row(), index.column())));
+        commitCell(index.row(), index.column(), setup.flipped(m_model->cell(index.row(), index.column())));
     });
     connect(m_model, &EditableListModel::checkToggled, this, &EditableList::rowCheckToggled);
 }
@@ -84,7 +84,7 @@ void EditableList::setStretchLastColumn(bool stretch)
 
 void EditableList::setColumnEditor(int column, EditorKind editor, const QStringList& choices, bool choicesEditable)
 {
-    m_model->setColumnEditor(column, EditorSpec{editor, choices, choicesEditable});
+    m_model->setColumnEditor(column, EditorSetup{editor, choices, choicesEditable});
 }
 
 EditorKind EditableList::columnEditor(int column) const

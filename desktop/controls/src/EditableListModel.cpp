@@ -64,20 +64,20 @@ void EditableListModel::setColumns(const QStringList& headers)
 {
     beginResetModel();
     m_headers = headers;
-    m_editors = QList<EditorSpec>(headers.size());
+    m_editors = QList<EditorSetup>(headers.size());
     m_rows.clear();
     endResetModel();
 }
 
-void EditableListModel::setColumnEditor(int column, const EditorSpec& spec)
+void EditableListModel::setColumnEditor(int column, const EditorSetup& setup)
 {
     if (column >= 0 && column < m_editors.size())
-        m_editors[column] = spec;
+        m_editors[column] = setup;
 }
 
-EditorSpec EditableListModel::columnEditor(int column) const
+EditorSetup EditableListModel::columnEditor(int column) const
 {
-    return column >= 0 && column < m_editors.size() ? m_editors.at(column) : EditorSpec{};
+    return column >= 0 && column < m_editors.size() ? m_editors.at(column) : EditorSetup{};
 }
 
 QStringList EditableListModel::fitted(const QStringList& cells) const

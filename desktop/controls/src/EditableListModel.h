@@ -4,7 +4,7 @@
 // the model takes no edits of its own except the ticks.
 #pragma once
 
-#include "EditorSpec.h"
+#include "EditorSetup.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -26,8 +26,8 @@ public:
 
     void setColumns(const QStringList& headers);
     QStringList headers() const { return m_headers; }
-    void setColumnEditor(int column, const EditorSpec& spec);
-    EditorSpec columnEditor(int column) const;
+    void setColumnEditor(int column, const EditorSetup& setup);
+    EditorSetup columnEditor(int column) const;
 
     void insertRows(int row, const QList<QStringList>& rows);
     void removeRowAt(int row);
@@ -53,7 +53,7 @@ private:
     QStringList fitted(const QStringList& cells) const;
 
     QStringList m_headers;
-    QList<EditorSpec> m_editors;
+    QList<EditorSetup> m_editors;
     QList<Row> m_rows;
     bool m_checkable = false;
 };

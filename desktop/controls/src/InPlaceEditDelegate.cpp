@@ -24,9 +24,9 @@ InPlaceEditDelegate::InPlaceEditDelegate(SpecSource specFor, Committer commit, Q
 QWidget* InPlaceEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                            const QModelIndex& index) const
 {
-    const EditorSpec spec = m_specFor(index);
+    const EditorSetup setup = m_specFor(index);
     QWidget* editor = nullptr;
-    switch (spec.kind) {
+    switch (setup.kind) {
     case EditorKind::ReadOnly:
         break;
     case EditorKind::Text: {
@@ -37,7 +37,7 @@ QWidget* InPlaceEditDelegate::createEditor(QWidget* parent, const QStyleOptionVi
     }
     case EditorKind::DropDown:
     case EditorKind::TrueFalse:
-        editor = createComboBox(parent, spec);
+        editor = createComboBox(parent, setup);
         break;
     }
     m_openEditor = editor;
@@ -51,14 +51,14 @@ void InPlaceEditDelegate::destroyEditor(QWidget* editor, const QModelIndex& inde
     QStyledItemDelegate::destroyEditor(editor, index);
 }
 
-QWidget* InPlaceEditDelegate::createComboBox(QWidget* parent, const EditorSpec& spec) const
+QWidget* InPlaceEditDelegate::createComboBox(QWidget* parent, const EditorSetup& setup) const
 {
     auto* combo = new InPlaceComboBox(parent);
-    if (spec.kind == EditorKind::TrueFalse) {
-        combo->addItems(spec.trueFalseTexts());
+    if (setup.kind == EditorKind::TrueFalse) {
+        combo->addItems(setup.trueFalseTexts());
     } else {
-        combo->addItems(spec.choices);
-        combo->setEditable(spec.choicesEditable);
+        combo->addItems(setup.choices);
+        combo->setEditable(setup.choicesEditable);
     }
     auto* self = const_cast<InPlaceEditDelegate*>(this);
     connect(combo, &InPlaceComboBox::choicePicked, self, [self, combo] {
@@ -83,8 +83,8 @@ void InPlaceEditDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
     auto* combo = qobject_cast<QComboBox*>(editor);
     if (!combo)
         return;
-    const EditorSpec spec = m_specFor(index);
-    const Qt::MatchFlags match = spec.kind == EditorKind::TrueFalse
+    const EditorSetup setup = m_specFor(index);
+    const Qt::MatchFlags match = setup.kind == EditorKind::TrueFalse
         ? Qt::MatchFixedString              // case-insensitive: "TRUE" selects "True"
         : Qt::MatchExactly | Qt::MatchCaseSensitive;
     int row = combo->findText(value, match);

@@ -8,7 +8,7 @@
 // commits as soon as a choice is picked from its list.
 #pragma once
 
-#include "EditorSpec.h"
+#include "EditorSetup.h"
 
 #include <QPointer>
 #include <QStyledItemDelegate>
@@ -20,7 +20,7 @@ namespace GxfControls {
 class InPlaceEditDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    using SpecSource = std::function<EditorSpec(const QModelIndex&)>;
+    using SpecSource = std::function<EditorSetup(const QModelIndex&)>;
     using Committer = std::function<void(const QModelIndex&, const QString&)>;
 
     InPlaceEditDelegate(SpecSource specFor, Committer commit, QObject* parent);
@@ -41,7 +41,7 @@ public:
     int editorRowHeight() const;
 
 private:
-    QWidget* createComboBox(QWidget* parent, const EditorSpec& spec) const;
+    QWidget* createComboBox(QWidget* parent, const EditorSetup& setup) const;
 
     SpecSource m_specFor;
     Committer m_commit;

@@ -1,6 +1,6 @@
 #include <GeoxferControls/PropertyItem.h>
 
-#include "EditorSpec.h"
+#include "EditorSetup.h"
 
 namespace GxfControls {
 
@@ -9,7 +9,7 @@ PropertyItem::PropertyItem(const QString& label, const QString& value, const QSt
     : QTreeWidgetItem(QStringList{label, value}), m_helpText(helpText), m_editor(editor)
 {
     if (editor == EditorKind::TrueFalse)
-        m_choices = EditorSpec::defaultTrueFalse();
+        m_choices = EditorSetup::defaultTrueFalse();
     setToolTip(0, label);
     setToolTip(1, value);
     updateFlags();
@@ -32,7 +32,7 @@ void PropertyItem::setEditorKind(EditorKind editor)
 {
     m_editor = editor;
     if (editor == EditorKind::TrueFalse && m_choices.size() != 2)
-        m_choices = EditorSpec::defaultTrueFalse();
+        m_choices = EditorSetup::defaultTrueFalse();
     updateFlags();
 }
 
@@ -40,7 +40,7 @@ void PropertyItem::setChoices(const QStringList& choices, bool editable)
 {
     // A True/False item given its own pair says its value in the new words.
     const bool wasTrue = isTrue();
-    const bool wasFalse = EditorSpec{m_editor, m_choices, false}.isFalse(value());
+    const bool wasFalse = EditorSetup{m_editor, m_choices, false}.isFalse(value());
     m_choices = choices;
     m_choicesEditable = editable;
     if (m_editor == EditorKind::TrueFalse && (wasTrue || wasFalse))
@@ -49,12 +49,12 @@ void PropertyItem::setChoices(const QStringList& choices, bool editable)
 
 bool PropertyItem::isTrue() const
 {
-    return EditorSpec{m_editor, m_choices, false}.isTrue(value());
+    return EditorSetup{m_editor, m_choices, false}.isTrue(value());
 }
 
 void PropertyItem::setTrue(bool on)
 {
-    const QStringList pair = EditorSpec{m_editor, m_choices, false}.trueFalseTexts();
+    const QStringList pair = EditorSetup{m_editor, m_choices, false}.trueFalseTexts();
     setValue(on ? pair.at(0) : pair.at(1));
 }
 

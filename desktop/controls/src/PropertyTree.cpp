@@ -36,8 +36,8 @@ PropertyTree::PropertyTree(QWidget* parent)
         [this](const QModelIndex& index) {
             const PropertyItem* item = m_view->propertyItem(index);
             if (!item || index.column() != 1)
-                return EditorSpec{};
-            return EditorSpec{item->editorKind(), item->choices(), item->choicesEditable()};
+                return EditorSetup{};
+            return EditorSetup{item->editorKind(), item->choices(), item->choicesEditable()};
         },
         [this](const QModelIndex& index, const QString& text) {
             if (PropertyItem* item = m_view->propertyItem(index))
@@ -71,7 +71,7 @@ PropertyTree::PropertyTree(QWidget* parent)
             emit itemDoubleClicked(property);
     });
     connect(m_view, &PropertyTreeView::flipRequested, this, [this](PropertyItem* item) {
-        commitValue(item, EditorSpec{item->editorKind(), item->choices(), false}.flipped(item->value()));
+        commitValue(item, EditorSetup{item->editorKind(), item->choices(), false}.flipped(item->value()));
     });
 }
 

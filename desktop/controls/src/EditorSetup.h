@@ -9,7 +9,7 @@
 
 namespace GxfControls {
 
-struct EditorSpec {
+struct EditorSetup {
     EditorKind kind = EditorKind::ReadOnly;
     QStringList choices;           // DropDown: the list; TrueFalse: {true text, false text}
     bool choicesEditable = false;  // DropDown only: free text allowed
@@ -17,7 +17,7 @@ struct EditorSpec {
     bool editable() const { return kind != EditorKind::ReadOnly; }
 
     static QStringList defaultTrueFalse() { return {QStringLiteral("True"), QStringLiteral("False")}; }
-    // The pair actually offered: the spec's own when it has two texts.
+    // The pair actually offered: the setup's own when it has two texts.
     QStringList trueFalseTexts() const { return choices.size() == 2 ? choices : defaultTrueFalse(); }
     // A True/False value counts as true when it equals the true text without
     // regard to case, so "TRUE" typed in a file reads as true for a "True" item.
