@@ -116,8 +116,11 @@ std::vector<NorvSpatialContext> NorvSpatialContexts::List(NorvConnection& connec
         while (m->Step()) {
             int32_t srid = static_cast<int32_t>(m->Int(0));
             FdoStringP name = NorvSchema::ContextName(d, srid);
-            // Geometry of this SRID refers to the context named after it;
-            // a created context of the same SRID lends it its system.
+            // Geometry of this SRID refers to the context named after it,
+            // whose system is the one the number stands for, as the
+            // database reports it, whatever the contexts created with that
+            // number said; a number of the user's own borrows the system
+            // of the context created with it.
             bool known = false;
             const NorvSpatialContext* same = nullptr;
             for (auto& c : out) {
@@ -129,7 +132,8 @@ std::vector<NorvSpatialContext> NorvSpatialContexts::List(NorvConnection& connec
             c.name = name;
             c.coordinateSystem = name;
             c.srid = srid;
-            c.wkt = same && !same->wkt.IsEmpty() ? same->wkt : WktOfSrid(srid);
+            c.wkt = WktOfSrid(srid);
+            if (c.wkt.IsEmpty() && same) c.wkt = same->wkt;
             if (same) c.description = same->description;
             if (!m->IsNull(1) && !m->IsNull(2) && !m->IsNull(3) && !m->IsNull(4)) {
                 c.extentType = FdoSpatialContextExtentType_Static;

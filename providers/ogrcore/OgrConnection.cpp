@@ -230,6 +230,27 @@ FdoStringP OgrConnection::ContextOfLayer(OGRLayerH layer, FdoString* className,
 
 void OgrConnection::ClassBuilt(ogrcore::ClassMap*, const GeometryScan&) {}
 
+namespace {
+// A coordinate system given as bare WKT (a .prj text, say) carries no
+// authority code, and formats such as GeoJSON then write no "crs" at all,
+// so the data reads back as WGS 84. Like GDAL's own shape file reader,
+// take the registry's entry when exactly one matches with confidence.
+OGRSpatialReferenceH IdentifiedSrs(OGRSpatialReferenceH srs) {
+    if (OSRGetAuthorityCode(srs, nullptr)) return srs;
+    int count = 0;
+    int* confidence = nullptr;
+    OGRSpatialReferenceH* matches = OSRFindMatches(srs, nullptr, &count, &confidence);
+    if (matches && count == 1 && confidence[0] >= 90) {
+        OSRRelease(srs);
+        srs = OSRClone(matches[0]);
+        OSRSetAxisMappingStrategy(srs, OAMS_TRADITIONAL_GIS_ORDER);
+    }
+    OSRFreeSRSArray(matches);
+    CPLFree(confidence);
+    return srs;
+}
+}  // namespace
+
 OGRSpatialReferenceH OgrConnection::NewLayerSrs(const ogrcore::SpatialContextInfo* context,
                                                 FdoGeometricPropertyDefinition*,
                                                 FdoPtr<ogrcore::GeometryAdapter>&) {
@@ -245,7 +266,7 @@ OGRSpatialReferenceH OgrConnection::NewLayerSrs(const ogrcore::SpatialContextInf
             static_cast<FdoString*>(context->name))));
     }
     OSRSetAxisMappingStrategy(srs, OAMS_TRADITIONAL_GIS_ORDER);
-    return srs;
+    return IdentifiedSrs(srs);
 }
 
 FdoConnectionState OgrConnection::Open() {
@@ -466,6 +487,7 @@ void OgrConnection::CreateClass(FdoClassDefinition* cls) {
                 throw FdoCommandException::Create(trap.Describe(FdoStringP::Format(
                     L"Cannot create the field '%ls' of class '%ls'", property.c_str(), className)));
         }
+        CreateTableNow(ds, layer, className);
     } catch (...) {
         if (srs) OSRRelease(srs);
         throw;

@@ -215,6 +215,42 @@ ogrcore::ClassMap* BuildLayerClass(ogrcore::DataSource* source, OGRLayerH layer,
     return map.Detach();
 }
 
+namespace {
+// The first value a one-column query returns, empty when none.
+std::string QueryText(GDALDatasetH ds, const std::string& sql) {
+    std::string value;
+    OGRLayerH result = GDALDatasetExecuteSQL(ds, sql.c_str(), nullptr, nullptr);
+    if (!result) return value;
+    if (OGRFeatureH row = OGR_L_GetNextFeature(result)) {
+        if (OGR_F_IsFieldSetAndNotNull(row, 0)) value = OGR_F_GetFieldAsString(row, 0);
+        OGR_F_Destroy(row);
+    }
+    GDALDatasetReleaseResultSet(ds, result);
+    return value;
+}
+
+std::string SqlLiteral(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// A database driver reads "a.b" as table b of schema a. A class named
+// after a table of another schema ("schema~table") keeps that meaning;
+// any other such class (an owner~table~geometry class, say) becomes a
+// table of the class's own name in the connection's schema, rather than
+// one in a schema that does not exist, which the driver would report only
+// at the first row.
+std::string LayerNameToCreate(GDALDatasetH ds, const std::string& layerName, FdoString* className) {
+    const size_t dot = layerName.find('.');
+    if (dot == std::string::npos || !Listed(GDALGetDatasetDriver(ds), "SCHEMA")) return layerName;
+    const std::string prefix = layerName.substr(0, dot);
+    if (!QueryText(ds, "SELECT nspname FROM pg_namespace WHERE nspname = " + SqlLiteral(prefix)).empty())
+        return layerName;
+    return ogrcore::Utf8(className);
+}
+}  // namespace
+
 OGRLayerH CreateLayerForClass(ogrcore::Dataset* ds, FdoClassDefinition* cls, const std::string& layerName,
                               OGRSpatialReferenceH srs, const std::set<std::wstring>& skip,
                               std::vector<Renamed>& renamed) {
@@ -252,7 +288,8 @@ OGRLayerH CreateLayerForClass(ogrcore::Dataset* ds, FdoClassDefinition* cls, con
     optionList.push_back(nullptr);
 
     ogrcore::ErrorTrap trap;
-    OGRLayerH layer = GDALDatasetCreateLayer(ds->Handle(), layerName.c_str(), geometry ? srs : nullptr,
+    const std::string name = LayerNameToCreate(ds->Handle(), layerName, className);
+    OGRLayerH layer = GDALDatasetCreateLayer(ds->Handle(), name.c_str(), geometry ? srs : nullptr,
                                              DeclaredLayerType(geometry), optionList.data());
     if (!layer)
         throw FdoCommandException::Create(trap.Describe(FdoStringP::Format(
@@ -277,6 +314,15 @@ OGRLayerH CreateLayerForClass(ogrcore::Dataset* ds, FdoClassDefinition* cls, con
         if (ogrcore::Wide(made) != data->GetName()) renamed.push_back({data->GetName(), made});
     }
     return layer;
+}
+
+void CreateTableNow(ogrcore::Dataset* ds, OGRLayerH layer, FdoString* className) {
+    if (!Listed(GDALGetDatasetDriver(ds->Handle()), "SCHEMA")) return;
+    ogrcore::ErrorTrap trap;
+    if (OGR_L_SyncToDisk(layer) != OGRERR_NONE || trap.HasFailure())
+        throw FdoCommandException::Create(trap.Describe(FdoStringP::Format(
+            L"Cannot create the layer of class '%ls' in '%ls'", className,
+            static_cast<FdoString*>(ogrcore::Wide(ds->Path().c_str())))));
 }
 
 }  // namespace ogrprovider

@@ -65,4 +65,9 @@ OGRLayerH CreateLayerForClass(ogrcore::Dataset* ds, FdoClassDefinition* cls, con
                               OGRSpatialReferenceH srs, const std::set<std::wstring>& skip,
                               std::vector<Renamed>& renamed);
 
+// A database driver creates the table only at the first row; this makes
+// it now, so that a table it cannot create fails the schema change, not
+// the copy after it. Other drivers are left as they are.
+void CreateTableNow(ogrcore::Dataset* ds, OGRLayerH layer, FdoString* className);
+
 }  // namespace ogrprovider

@@ -392,9 +392,17 @@ inline void ExpectSameFeatures(const Layer& source, const Layer& dest, const Com
         layer->ResetReading();
         while (OGRFeature* f = layer->GetNextFeature()) all.emplace_back(f);
         if (options.anyOrder) {
+            // Numbers keyed as numbers: a store that writes them as text
+            // need not spell them as the source does.
             auto key = [&](const std::unique_ptr<OGRFeature>& f) {
                 std::string k;
-                for (auto [i, j] : fields) k += FieldText(f.get(), sourceSide ? i : j) + "\x1f";
+                for (auto [i, j] : fields) {
+                    std::string text = FieldText(f.get(), sourceSide ? i : j);
+                    char* end = nullptr;
+                    const double number = std::strtod(text.c_str(), &end);
+                    if (!text.empty() && end && *end == '\0') text = std::to_string(static_cast<float>(number));
+                    k += text + "\x1f";
+                }
                 return k;
             };
             std::stable_sort(all.begin(), all.end(),
