@@ -25,8 +25,11 @@ c_DlgOraSdoMetadata::c_DlgOraSdoMetadata(CMaprailApp& app, c_DlgFdoSelConn& sele
     layout->setContentsMargins(0, 0, 0, 0);
     auto* top = new QHBoxLayout;
     AddButton(top, this, QStringLiteral("Read Oracle Source"), [this] { ReadSource(); });
-    top->addWidget(m_with);
-    top->addWidget(m_without);
+    // The radio buttons one above the other, so their long labels fit.
+    auto* choice = new QVBoxLayout;
+    choice->addWidget(m_with);
+    choice->addWidget(m_without);
+    top->addLayout(choice);
     top->addStretch(1);
     layout->addLayout(top);
     layout->addWidget(Table(), 1);
