@@ -4,6 +4,7 @@
 #include "app/CMaprailDlg.h"
 #include "app/ScreenshotTour.h"
 #include "app/ToolTable.h"
+#include "app/WidgetPicture.h"
 #include "dbtoolbox/DbText.h"
 #include "dbtoolbox/c_PaneConnection.h"
 #include "mssql/MssFdoClassRow.h"
@@ -28,9 +29,6 @@
 
 #include <Fdo.h>
 
-#include <QApplication>
-#include <QPixmap>
-#include <QThread>
 
 namespace {
 
@@ -48,15 +46,6 @@ public:
     void OpenDocument(const QString&) override {}
     void RunLongWork(QWidget*, const QString&, const c_LongWork&) override {}
 };
-
-bool Save(QWidget& widget, const QString& path) {
-    widget.show();
-    for (int i = 0; i < 5; i++) {
-        QApplication::processEvents();
-        QThread::msleep(20);
-    }
-    return widget.grab().save(path, "PNG");
-}
 
 QString PictureName(int code) {
     const c_ToolEntry* entry = FindTool(code);
@@ -145,36 +134,36 @@ int SaveDbToolboxScreenshots(CMaprailDlg& window, CMaprailApp& app, const QStrin
         EnsureMappingRow(app, oracle, true);
         FdoPtr<FdoIConnection> c = app.ConnList().CreateConnection(oracle);
         if (auto* pane = ReadPane<c_DlgOraSdoMetadata>(window, app, 24, oracle)) {
-            saved += Save(window, picture(24));
+            saved += SaveWidgetPicture(window, picture(24));
             if (pane->Table()->rowCount() > 0 && c) {
                 c_DlgOraUpdateMetadata dialog(app, &window, c, pane->Table()->cell(0, 0), pane->Table()->cell(0, 1),
                                               pane->Table()->cell(0, 2));
                 dialog.RecalculateExtent();
-                saved += Save(dialog, dialogPicture(24));
+                saved += SaveWidgetPicture(dialog, dialogPicture(24));
             }
         }
         if (auto* pane = ReadPane<c_DlgOraSpIndex>(window, app, 25, oracle)) {
-            saved += Save(window, picture(25));
+            saved += SaveWidgetPicture(window, picture(25));
             if (pane->Table()->rowCount() > 0 && c) {
                 c_DlgOraUpdateSpIndex dialog(app, &window, c, pane->Table()->cell(0, 0), pane->Table()->cell(0, 1),
                                              pane->Table()->cell(0, 2));
-                saved += Save(dialog, dialogPicture(25));
+                saved += SaveWidgetPicture(dialog, dialogPicture(25));
             }
         }
         if (auto* pane = ReadPane<c_DlgOraPKey>(window, app, 26, oracle)) {
-            saved += Save(window, picture(26));
+            saved += SaveWidgetPicture(window, picture(26));
             if (pane->Table()->rowCount() > 0 && c) {
                 c_DlgOraPKeyColumns dialog(app, &window, c, pane->Table()->cell(0, 0), pane->Table()->cell(0, 1),
                                            pane->Table()->cell(0, 3), false);
-                saved += Save(dialog, dialogPicture(26));
+                saved += SaveWidgetPicture(dialog, dialogPicture(26));
             }
         }
         if (auto* pane = ReadPane<c_DlgOraFdoViewsTable>(window, app, 27, oracle)) {
-            saved += Save(window, picture(27));
+            saved += SaveWidgetPicture(window, picture(27));
             if (pane->Table()->rowCount() > 0) {
                 FdoPtr<c_OraNorvFdoClassData> record = OraFdoClassRecord(pane->Table()->row(0));
                 c_DlgOraUpdateFdoViews dialog(&window, pane->Table()->cell(0, 0), record);
-                saved += Save(dialog, dialogPicture(27));
+                saved += SaveWidgetPicture(dialog, dialogPicture(27));
             }
         }
         if (c) CloseQuietly(c);
@@ -183,11 +172,11 @@ int SaveDbToolboxScreenshots(CMaprailDlg& window, CMaprailApp& app, const QStrin
     if (!mss.isEmpty()) {
         EnsureMappingRow(app, mss, false);
         if (auto* pane = ReadPane<c_DlgMssFdoViewsTable>(window, app, 29, mss)) {
-            saved += Save(window, picture(29));
+            saved += SaveWidgetPicture(window, picture(29));
             if (pane->Table()->rowCount() > 0) {
                 FdoPtr<c_MssNorvFdoClassData> record = MssFdoClassRecord(pane->Table()->row(0));
                 c_DlgMssUpdateFdoViews dialog(&window, pane->Table()->cell(0, 1), record);
-                saved += Save(dialog, dialogPicture(29));
+                saved += SaveWidgetPicture(dialog, dialogPicture(29));
             }
         }
     }

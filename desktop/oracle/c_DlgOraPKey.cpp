@@ -1,7 +1,6 @@
 #include "oracle/c_DlgOraPKey.h"
 
 #include "dbtoolbox/DbText.h"
-#include "dbtoolbox/PaneButtons.h"
 #include "dbtoolbox/c_PaneConnection.h"
 #include "oracle/c_DlgOraPKeyColumns.h"
 #include "ui/c_UiServices.h"
@@ -12,8 +11,6 @@
 
 #include <Fdo.h>
 
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 
 using GxfControls::EditableList;
 
@@ -57,19 +54,9 @@ QList<QStringList> ReadPrimaryKeyListing(FdoIConnection* connection, const QStri
 
 c_DlgOraPKey::c_DlgOraPKey(CMaprailApp& app, c_DlgFdoSelConn& selector, QWidget* parent)
     : c_DlgOraPane(app, selector, parent) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* top = new QHBoxLayout;
-    AddButton(top, this, QStringLiteral("Read Oracle Source"), [this] { ReadSource(); });
-    top->addStretch(1);
-    layout->addLayout(top);
-    layout->addWidget(Table(), 1);
-    auto* bottom = new QHBoxLayout;
-    AddButton(bottom, this, QStringLiteral("Add Primary Key"), [this] { AddPrimaryKey(); });
-    AddButton(bottom, this, QStringLiteral("Delete Primary Key"), [this] { DeletePrimaryKey(); });
-    AddButton(bottom, this, QStringLiteral("View Columns in Primary Key"), [this] { ViewKeyColumns(); });
-    bottom->addStretch(1);
-    layout->addLayout(bottom);
+    LayOut({}, {{QStringLiteral("Add Primary Key"), [this] { AddPrimaryKey(); }},
+                {QStringLiteral("Delete Primary Key"), [this] { DeletePrimaryKey(); }},
+                {QStringLiteral("View Columns in Primary Key"), [this] { ViewKeyColumns(); }}});
     connect(Table(), &EditableList::rowDoubleClicked, this, [this](int) { AddPrimaryKey(); });
 }
 
@@ -99,13 +86,16 @@ void c_DlgOraPKey::AddPrimaryKey() {
     CloseQuietly(connection);
 }
 
+int c_DlgOraPKey::KeyedRow(const QString& selectOneText) {
+    const int row = CheckedRow(selectOneText);
+    if (row < 0 || !Table()->cell(row, kKeyCell).isEmpty()) return row;
+    Show(QStringLiteral("Table/View doesn't have Primary Key."));
+    return -1;
+}
+
 void c_DlgOraPKey::ViewKeyColumns() {
-    const int row = CheckedRow(QStringLiteral("Select one table/view to view the columns of its primary key."));
+    const int row = KeyedRow(QStringLiteral("Select one table/view to view the columns of its primary key."));
     if (row < 0) return;
-    if (Table()->cell(row, kKeyCell).isEmpty()) {
-        Show(QStringLiteral("Table/View doesn't have Primary Key."));
-        return;
-    }
     FdoPtr<FdoIConnection> connection = CreateDialogConnection();
     if (!connection) return;
     c_DlgOraPKeyColumns dialog(App(), this, connection, Table()->cell(row, 0), Table()->cell(row, 1),
@@ -115,12 +105,8 @@ void c_DlgOraPKey::ViewKeyColumns() {
 }
 
 void c_DlgOraPKey::DeletePrimaryKey() {
-    const int row = CheckedRow(QStringLiteral("Select one table/view."));
+    const int row = KeyedRow(QStringLiteral("Select one table/view."));
     if (row < 0) return;
-    if (Table()->cell(row, kKeyCell).isEmpty()) {
-        Show(QStringLiteral("Table/View doesn't have Primary Key."));
-        return;
-    }
     if (c_UiServices::Get().Message(this, QStringLiteral("Delete Primary Key?"), QString(), c_UiServices::YesNo) !=
         c_UiServices::AnswerYes)
         return;

@@ -14,13 +14,17 @@ class c_DlgOraPKey : public c_DlgOraPane {
 public:
     c_DlgOraPKey(CMaprailApp& app, c_DlgFdoSelConn& selector, QWidget* parent);
 
-    void ReadSource();
+    void ReadSource() override;
     void AddPrimaryKey();
     void ViewKeyColumns();
     void DeletePrimaryKey();
 
 protected:
     void MakeColumns() override;
+
+private:
+    // The checked row, or -1 after the message when it shows no key.
+    int KeyedRow(const QString& selectOneText);
 };
 
 // The rows of the listing for the schema (empty: every owner), each the

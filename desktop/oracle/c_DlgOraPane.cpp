@@ -2,6 +2,7 @@
 
 #include "app/CMaprailApp.h"
 #include "connections/c_DlgFdoSelConn.h"
+#include "dbtoolbox/PaneButtons.h"
 #include "dbtoolbox/c_PaneConnection.h"
 #include "ui/c_UiServices.h"
 
@@ -9,6 +10,10 @@
 #include <GeoxferControls/EditableList.h>
 
 #include <Fdo.h>
+
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 const c_PaneProvider& OracleProvider() {
     static const c_PaneProvider provider{&c_FDO_Api::IsNorvOracleProvider,
@@ -18,6 +23,23 @@ const c_PaneProvider& OracleProvider() {
 
 c_DlgOraPane::c_DlgOraPane(CMaprailApp& app, c_DlgFdoSelConn& selector, QWidget* parent)
     : c_DlgPane(app, parent), m_selector(selector), m_table(new GxfControls::EditableList(this)) {}
+
+void c_DlgOraPane::LayOut(const QList<QRadioButton*>& choices, const c_RowButtons& rowButtons) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* top = new QHBoxLayout;
+    AddButton(top, this, QStringLiteral("Read Oracle Source"), [this] { ReadSource(); });
+    auto* column = new QVBoxLayout;
+    for (QRadioButton* choice : choices) column->addWidget(choice);
+    top->addLayout(column);
+    top->addStretch(1);
+    layout->addLayout(top);
+    layout->addWidget(m_table, 1);
+    auto* bottom = new QHBoxLayout;
+    for (const auto& [text, action] : rowButtons) AddButton(bottom, this, text, action);
+    bottom->addStretch(1);
+    layout->addLayout(bottom);
+}
 
 void c_DlgOraPane::OnActivate() {
     if (m_columnsMade) return;

@@ -13,7 +13,13 @@
 
 #include "app/c_DlgPane.h"
 
+#include <QList>
+#include <QPair>
+
+#include <functional>
+
 class c_DlgFdoSelConn;
+class QRadioButton;
 class c_PaneConnection;
 class FdoIConnection;
 
@@ -27,7 +33,16 @@ public:
 
     GxfControls::EditableList* Table() const { return m_table; }
 
+    // "Read Oracle Source".
+    virtual void ReadSource() = 0;
+
 protected:
+    using c_RowButtons = QList<QPair<QString, std::function<void()>>>;
+    // The layout of every Oracle pane: "Read Oracle Source" with the radio
+    // buttons (if any) one above the other beside it, the table, and the
+    // buttons that act on the selected row below it.
+    void LayOut(const QList<QRadioButton*>& choices, const c_RowButtons& rowButtons);
+
     void OnActivate() override;
     // Makes the table columns (first activation only).
     virtual void MakeColumns() = 0;

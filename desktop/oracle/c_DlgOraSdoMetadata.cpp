@@ -1,6 +1,5 @@
 #include "oracle/c_DlgOraSdoMetadata.h"
 
-#include "dbtoolbox/PaneButtons.h"
 #include "dbtoolbox/c_PaneConnection.h"
 #include "dbtoolbox/DbText.h"
 #include "oracle/c_DlgOraUpdateMetadata.h"
@@ -11,9 +10,7 @@
 
 #include <Fdo.h>
 
-#include <QHBoxLayout>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 using GxfControls::EditableList;
 
@@ -21,23 +18,8 @@ c_DlgOraSdoMetadata::c_DlgOraSdoMetadata(CMaprailApp& app, c_DlgFdoSelConn& sele
     : c_DlgOraPane(app, selector, parent),
       m_with(new QRadioButton(QStringLiteral("Tables/Views with SDO METADATA"), this)),
       m_without(new QRadioButton(QStringLiteral("Spatial Tables/Views without SDO METADATA"), this)) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* top = new QHBoxLayout;
-    AddButton(top, this, QStringLiteral("Read Oracle Source"), [this] { ReadSource(); });
-    // The radio buttons one above the other, so their long labels fit.
-    auto* choice = new QVBoxLayout;
-    choice->addWidget(m_with);
-    choice->addWidget(m_without);
-    top->addLayout(choice);
-    top->addStretch(1);
-    layout->addLayout(top);
-    layout->addWidget(Table(), 1);
-    auto* bottom = new QHBoxLayout;
-    AddButton(bottom, this, QStringLiteral("Set SDO Metadata"), [this] { SetMetadata(); });
-    AddButton(bottom, this, QStringLiteral("Delete SDO Metadata"), [this] { DeleteMetadata(); });
-    bottom->addStretch(1);
-    layout->addLayout(bottom);
+    LayOut({m_with, m_without}, {{QStringLiteral("Set SDO Metadata"), [this] { SetMetadata(); }},
+                                 {QStringLiteral("Delete SDO Metadata"), [this] { DeleteMetadata(); }}});
     // A click on either radio button reads again.
     connect(m_with, &QRadioButton::clicked, this, [this] { ReadSource(); });
     connect(m_without, &QRadioButton::clicked, this, [this] { ReadSource(); });

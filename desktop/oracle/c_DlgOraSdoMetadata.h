@@ -17,7 +17,7 @@ public:
     QRadioButton* WithoutMetadataButton() const { return m_without; }
 
     // The buttons, callable as a click would.
-    void ReadSource();
+    void ReadSource() override;
     void SetMetadata();
     void DeleteMetadata();
 

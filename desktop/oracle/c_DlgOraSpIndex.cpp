@@ -1,7 +1,6 @@
 #include "oracle/c_DlgOraSpIndex.h"
 
 #include "dbtoolbox/DbText.h"
-#include "dbtoolbox/PaneButtons.h"
 #include "dbtoolbox/c_PaneConnection.h"
 #include "oracle/c_DlgOraUpdateSpIndex.h"
 
@@ -11,9 +10,7 @@
 
 #include <Fdo.h>
 
-#include <QHBoxLayout>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 using GxfControls::EditableList;
 
@@ -21,24 +18,9 @@ c_DlgOraSpIndex::c_DlgOraSpIndex(CMaprailApp& app, c_DlgFdoSelConn& selector, QW
     : c_DlgOraPane(app, selector, parent),
       m_with(new QRadioButton(QStringLiteral("Tables with Spatial Index"), this)),
       m_without(new QRadioButton(QStringLiteral("Spatial Tables without Satial Index"), this)) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* top = new QHBoxLayout;
-    AddButton(top, this, QStringLiteral("Read Oracle Source"), [this] { ReadSource(); });
-    // The radio buttons one above the other, so their long labels fit.
-    auto* choice = new QVBoxLayout;
-    choice->addWidget(m_with);
-    choice->addWidget(m_without);
-    top->addLayout(choice);
-    top->addStretch(1);
-    layout->addLayout(top);
-    layout->addWidget(Table(), 1);
-    auto* bottom = new QHBoxLayout;
-    AddButton(bottom, this, QStringLiteral("Create Spatial Index"), [this] { CreateIndex(); });
-    AddButton(bottom, this, QStringLiteral("Rebuild Spatial Index"), [this] { RebuildIndex(); });
-    AddButton(bottom, this, QStringLiteral("Drop Spatial Index"), [this] { DropIndex(); });
-    bottom->addStretch(1);
-    layout->addLayout(bottom);
+    LayOut({m_with, m_without}, {{QStringLiteral("Create Spatial Index"), [this] { CreateIndex(); }},
+                                 {QStringLiteral("Rebuild Spatial Index"), [this] { RebuildIndex(); }},
+                                 {QStringLiteral("Drop Spatial Index"), [this] { DropIndex(); }}});
     connect(Table(), &EditableList::rowDoubleClicked, this, [this](int) { CreateIndex(); });
 }
 
@@ -87,14 +69,19 @@ void c_DlgOraSpIndex::CreateIndex() {
     CloseQuietly(connection);
 }
 
-void c_DlgOraSpIndex::RebuildIndex() {
+int c_DlgOraSpIndex::IndexedRow(const QString& noIndexText, QString& owner, QString& name) {
     const int row = CheckedRow(QStringLiteral("Select one table/view."));
-    if (row < 0) return;
-    const QString owner = Table()->cell(row, 3), name = Table()->cell(row, 4);
-    if (owner.isEmpty() || name.isEmpty()) {
-        Show(QStringLiteral("No index to rebuild!"));
-        return;
-    }
+    if (row < 0) return -1;
+    owner = Table()->cell(row, 3);
+    name = Table()->cell(row, 4);
+    if (!owner.isEmpty() && !name.isEmpty()) return row;
+    Show(noIndexText);
+    return -1;
+}
+
+void c_DlgOraSpIndex::RebuildIndex() {
+    QString owner, name;
+    if (IndexedRow(QStringLiteral("No index to rebuild!"), owner, name) < 0) return;
     FdoPtr<FdoIConnection> connection = CreateDialogConnection();
     if (!connection) return;
     c_DlgOraUpdateSpIndex dialog(App(), this, connection, owner, name);
@@ -103,13 +90,9 @@ void c_DlgOraSpIndex::RebuildIndex() {
 }
 
 void c_DlgOraSpIndex::DropIndex() {
-    const int row = CheckedRow(QStringLiteral("Select one table/view."));
+    QString owner, name;
+    const int row = IndexedRow(QStringLiteral("No index to drop! The table/view has no spatial index."), owner, name);
     if (row < 0) return;
-    const QString owner = Table()->cell(row, 3), name = Table()->cell(row, 4);
-    if (owner.isEmpty() || name.isEmpty()) {
-        Show(QStringLiteral("No index to drop! The table/view has no spatial index."));
-        return;
-    }
     FdoPtr<FdoIConnection> connection = CreateDialogConnection();
     if (!connection) return;
     c_PaneConnection::Run(App(), [&] {

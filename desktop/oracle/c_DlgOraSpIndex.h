@@ -16,7 +16,7 @@ public:
     QRadioButton* WithIndexButton() const { return m_with; }
     QRadioButton* WithoutIndexButton() const { return m_without; }
 
-    void ReadSource();
+    void ReadSource() override;
     void CreateIndex();
     void RebuildIndex();
     void DropIndex();
@@ -25,6 +25,10 @@ protected:
     void MakeColumns() override;
 
 private:
+    // The checked row and its index owner and name; -1 after the message
+    // when the row has no index.
+    int IndexedRow(const QString& noIndexText, QString& owner, QString& name);
+
     QRadioButton* m_with;
     QRadioButton* m_without;
 };

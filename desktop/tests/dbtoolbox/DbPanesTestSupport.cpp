@@ -33,6 +33,18 @@ long CopyShapeInto(const QString& shapeFile, const QString& provider, const QStr
     return -1;
 }
 
+long PrepareColumbusStore(const QString& folder, const QString& provider, const QString& connString) {
+    qputenv("GEOXFER_CONN_LIST", (folder + "/geoxferconn.txt").toUtf8());
+    qputenv("GEOXFER_DB_HOME", (folder + "/db").toUtf8());
+    return CopyShapeInto(desktop_test::SampleData("spData/shapes/columbus.shp"), provider, connString);
+}
+
+int RowOf(GxfControls::EditableList* table, int column, const QString& text) {
+    for (int r = 0; r < table->rowCount(); r++)
+        if (table->cell(r, column) == text) return r;
+    return -1;
+}
+
 QList<QStringList> Rows(const QString& provider, const QString& connString, const QString& sql) {
     QList<QStringList> rows;
     try {

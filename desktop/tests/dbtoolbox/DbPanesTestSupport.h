@@ -23,6 +23,14 @@ namespace dbpanes_test {
 // task; the features copied, or -1 with the engine's error as a warning.
 long CopyShapeInto(const QString& shapeFile, const QString& provider, const QString& connString);
 
+// Points the connection list file and the database stand-ins' data home
+// into the folder, then copies the spData columbus shape file into the
+// store; the features copied (49), or -1.
+long PrepareColumbusStore(const QString& folder, const QString& provider, const QString& connString);
+
+// The first row whose cell in the column holds the text, or -1.
+int RowOf(GxfControls::EditableList* table, int column, const QString& text);
+
 // The rows of a query through FDO SQL, each row its columns as text; a NULL
 // reads "<null>". An FDO error gives no rows and a warning.
 QList<QStringList> Rows(const QString& provider, const QString& connString, const QString& sql);

@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using dbpanes_test::RowOf;
 using dbpanes_test::Rows;
 using dbpanes_test::WhenOpens;
 
@@ -66,9 +67,7 @@ class MssPaneTest : public QObject {
 private slots:
     void initTestCase() {
         SAMPLE_OR_SKIP("spData/shapes/columbus.shp");
-        qputenv("GEOXFER_CONN_LIST", (m_dir.path() + "/geoxferconn.txt").toUtf8());
-        qputenv("GEOXFER_DB_HOME", (m_dir.path() + "/db").toUtf8());
-        QCOMPARE(dbpanes_test::CopyShapeInto(desktop_test::SampleData("spData/shapes/columbus.shp"), kMss, kConn), 49L);
+        QCOMPARE(dbpanes_test::PrepareColumbusStore(m_dir.path(), kMss, kConn), 49L);
         m_app.Prepare(QCoreApplication::applicationFilePath());
         QVERIFY(m_app.ConnList().Add({"MssGis", kMss, kConn}));
         QVERIFY(m_app.ConnList().Add({"MssNoTable", kMss, kNoTable}));

@@ -30,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using dbpanes_test::RowOf;
 using dbpanes_test::Rows;
 using dbpanes_test::TypeCell;
 using dbpanes_test::WhenOpens;
@@ -37,12 +38,6 @@ using dbpanes_test::WhenOpens;
 namespace {
 const QString kOracle = QStringLiteral("Norv.Oracle");
 const QString kConn = QStringLiteral("Username=gis;Password=pw;Service=FLOW;OracleSchema=gis;NorvFdoClass=fdo_classes;");
-
-int RowOf(GxfControls::EditableList* table, int column, const QString& text) {
-    for (int r = 0; r < table->rowCount(); r++)
-        if (table->cell(r, column) == text) return r;
-    return -1;
-}
 }  // namespace
 
 class OracleFlowTest : public QObject {
@@ -63,10 +58,7 @@ class OracleFlowTest : public QObject {
 private slots:
     void initTestCase() {
         SAMPLE_OR_SKIP("spData/shapes/columbus.shp");
-        qputenv("GEOXFER_CONN_LIST", (m_dir.path() + "/geoxferconn.txt").toUtf8());
-        qputenv("GEOXFER_DB_HOME", (m_dir.path() + "/db").toUtf8());
-        QCOMPARE(dbpanes_test::CopyShapeInto(desktop_test::SampleData("spData/shapes/columbus.shp"), kOracle, kConn),
-                 49L);
+        QCOMPARE(dbpanes_test::PrepareColumbusStore(m_dir.path(), kOracle, kConn), 49L);
         m_app.Prepare(QCoreApplication::applicationFilePath());
         QVERIFY(m_app.ConnList().Add({"OraGis", kOracle, kConn}));
         m_app.ConnList().SetCurrentByName("OraGis");

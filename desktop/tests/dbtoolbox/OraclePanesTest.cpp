@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using dbpanes_test::RowOf;
 using dbpanes_test::Rows;
 using dbpanes_test::TypeCell;
 using dbpanes_test::WhenOpens;
@@ -43,11 +44,6 @@ const QString kBadTable = QStringLiteral(
     "Username=gis;Password=pw;Service=EDGES;OracleSchema=gis;NorvFdoClass=t1 (a int); DROP TABLE gis.columbus;");
 const QString kNoTable = QStringLiteral("No tables/views read from Oracle! Click on  'Read Oracle Source' button.");
 
-int RowOf(GxfControls::EditableList* table, int column, const QString& text) {
-    for (int r = 0; r < table->rowCount(); r++)
-        if (table->cell(r, column) == text) return r;
-    return -1;
-}
 }  // namespace
 
 class OraclePanesTest : public QObject {
@@ -83,10 +79,7 @@ class OraclePanesTest : public QObject {
 private slots:
     void initTestCase() {
         SAMPLE_OR_SKIP("spData/shapes/columbus.shp");
-        qputenv("GEOXFER_CONN_LIST", (m_dir.path() + "/geoxferconn.txt").toUtf8());
-        qputenv("GEOXFER_DB_HOME", (m_dir.path() + "/db").toUtf8());
-        QCOMPARE(dbpanes_test::CopyShapeInto(desktop_test::SampleData("spData/shapes/columbus.shp"), kOracle, kConn),
-                 49L);
+        QCOMPARE(dbpanes_test::PrepareColumbusStore(m_dir.path(), kOracle, kConn), 49L);
         m_app.Prepare(QCoreApplication::applicationFilePath());
         QVERIFY(m_app.ConnList().Add({"OraGis", kOracle, kConn}));
         QVERIFY(m_app.ConnList().Add({"OraBadTable", kOracle, kBadTable}));
