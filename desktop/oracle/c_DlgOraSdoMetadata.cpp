@@ -72,6 +72,7 @@ void c_DlgOraSdoMetadata::SetMetadata() {
     c_DlgOraUpdateMetadata dialog(App(), this, connection, Table()->cell(row, 0), Table()->cell(row, 1),
                                   Table()->cell(row, 2));
     dialog.exec();
+    CloseQuietly(connection);
 }
 
 void c_DlgOraSdoMetadata::DeleteMetadata() {

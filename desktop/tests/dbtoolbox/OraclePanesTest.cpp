@@ -28,6 +28,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -324,6 +325,21 @@ private slots:
         classes->AddRow();
         QCOMPARE(classes->Table()->rowCount(), 1);
         QCOMPARE(Sql("SELECT FDO_CLASS_NAME FROM FDO_CLASSES").size(), 1);
+    }
+
+    void doubleClickOnARowOpensItsDialog() {
+        auto* sdo = Pane<c_DlgOraSdoMetadata>(24, "OraGis");
+        sdo->ReadSource();
+        sdo->Table()->selectRow(0);
+        bool opened = false;
+        WhenOpens<c_DlgOraUpdateMetadata>([&](c_DlgOraUpdateMetadata* d) {
+            opened = true;
+            d->reject();
+        });
+        QTableView* view = sdo->Table()->tableView();
+        const QPoint at = view->visualRect(view->model()->index(0, 1)).center();
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTRY_VERIFY(opened);
     }
 
     void extentRoundedOutwards() {
