@@ -9,17 +9,17 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-c_DlgFdoViewsFields::c_DlgFdoViewsFields(QWidget* parent, const QList<c_FieldSpec>& fields) : QDialog(parent) {
+c_DlgFdoViewsFields::c_DlgFdoViewsFields(QWidget* parent, const QList<c_FormField>& fields) : QDialog(parent) {
     setWindowTitle(QStringLiteral("NorvFdoClass"));
     auto* form = new QFormLayout;
-    for (const c_FieldSpec& spec : fields) {
-        if (!spec.hint.isEmpty()) {
-            auto* hint = new QLabel(spec.hint, this);
+    for (const c_FormField& entry : fields) {
+        if (!entry.hint.isEmpty()) {
+            auto* hint = new QLabel(entry.hint, this);
             hint->setWordWrap(true);
             form->addRow(hint);
         }
         QWidget* field = nullptr;
-        if (spec.layerType) {
+        if (entry.layerType) {
             m_layerType = new QComboBox(this);
             m_layerType->setEditable(true);
             m_layerType->addItems({QString(), QStringLiteral("POINT"), QStringLiteral("LINE"), QStringLiteral("POLYGON")});
@@ -27,7 +27,7 @@ c_DlgFdoViewsFields::c_DlgFdoViewsFields(QWidget* parent, const QList<c_FieldSpe
         } else {
             field = new QLineEdit(this);
         }
-        form->addRow(spec.label, field);
+        form->addRow(entry.label, field);
         m_fields << field;
     }
     auto* buttons = new QHBoxLayout;

@@ -14,8 +14,8 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-struct c_FieldSpec {
-    c_FieldSpec(const QString& label_, bool layerType_ = false, const QString& hint_ = QString())
+struct c_FormField {
+    c_FormField(const QString& label_, bool layerType_ = false, const QString& hint_ = QString())
         : label(label_), layerType(layerType_), hint(hint_) {}
     QString label;
     bool layerType = false;  // the drop-down of layer geometry types
@@ -24,7 +24,7 @@ struct c_FieldSpec {
 
 class c_DlgFdoViewsFields : public QDialog {
 public:
-    c_DlgFdoViewsFields(QWidget* parent, const QList<c_FieldSpec>& fields);
+    c_DlgFdoViewsFields(QWidget* parent, const QList<c_FormField>& fields);
 
     // The texts in field order; SetValues fills the fields in that order.
     QStringList Values() const;

@@ -5,7 +5,7 @@
 #include <GeoxferApi/MssNorvFdoClassData.h>
 
 namespace {
-QList<c_FieldSpec> Fields() {
+QList<c_FormField> Fields() {
     return {{QStringLiteral("FDO Schema:")},
             {QStringLiteral("FDO Class Name:")},
             {QStringLiteral("Schema:"), false, QStringLiteral("Enter Scahema Name and Table/View Name.")},

@@ -5,7 +5,7 @@
 #include <GeoxferApi/OraNorvFdoClassData.h>
 
 namespace {
-QList<c_FieldSpec> Fields() {
+QList<c_FormField> Fields() {
     return {{QStringLiteral("FDO Class Name:")},
             {QStringLiteral("Oracle Owner:"), false,
              QStringLiteral("Enter Owner and Name of the Table/View which holds the data.")},
