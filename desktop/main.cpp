@@ -6,6 +6,7 @@
 #include "app/CMaprailDlg.h"
 #include "app/ScreenshotTour.h"
 #include "copytask/ManagerScreenshots.h"
+#include "dbtoolbox/DbToolboxScreenshots.h"
 
 #include <QApplication>
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
         CMaprailDlg window(app);
         int saved = RunScreenshotTour(window, args[2]);
         saved += SaveManagerScreenshots(app, args[2]);
+        saved += SaveDbToolboxScreenshots(window, app, args[2]);
         std::printf("%d screenshots in %s\n", saved, qPrintable(args[2]));
         return saved > 0 ? 0 : 1;
     }

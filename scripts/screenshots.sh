@@ -22,6 +22,24 @@ trap 'rm -rf "$scratch"' EXIT
 data="$(bash scripts/sample-data.sh | tail -n 1)"
 printf 'Name:columbus\r\nProvider:OSGeo.SHP\r\nConnectionString:DefaultFileLocation=%s\r\nName:ExpressSDF\r\nProvider:OSGeo.SDF\r\nConnectionString:File=/tmp/columbus.sdf;ReadOnly=FALSE;\r\n' \
     "$data/spData/shapes/columbus.shp" > "$scratch/geoxferconn.txt"
+# The Oracle and SQL Server toolboxes work on the database stand-ins in a
+# scratch data home, each holding columbus copied there by GXFCmd.
+export GEOXFER_DB_HOME="$scratch/db"
+oracle="Username=gis;Password=gis;Service=SHOTS;OracleSchema=gis;NorvFdoClass=fdo_classes;"
+mssql="Server=shots;Database=gis;Username=sa;Password=sa;NorvFdoClass=fdo_classes;"
+printf 'Name:OraColumbus\r\nProvider:Norv.Oracle\r\nConnectionString:%s\r\nName:MssColumbus\r\nProvider:Norv.MsSqlSpatial\r\nConnectionString:%s\r\n' \
+    "$oracle" "$mssql" >> "$scratch/geoxferconn.txt"
+for dest in "Norv.Oracle|$oracle" "Norv.MsSqlSpatial|$mssql"; do
+  cat > "$scratch/todb.xml" <<TASK
+<?xml version="1.0" encoding="UTF-8"?>
+<FdoCopyTask>
+  <SourceConnection><FdoProvider>OSGeo.SHP</FdoProvider><FdoConnectionString>DefaultFileLocation=$data/spData/shapes/columbus.shp</FdoConnectionString></SourceConnection>
+  <DestinationConnection><FdoProvider>${dest%%|*}</FdoProvider><FdoConnectionString>${dest#*|}</FdoConnectionString></DestinationConnection>
+  <ClassCopyDefinition><SourceClassName>Default:columbus</SourceClassName><DestinationClassName>Default:columbus</DestinationClassName></ClassCopyDefinition>
+</FdoCopyTask>
+TASK
+  "$build/cmd/GXFCmd" CopyTask "$scratch/todb.xml" >/dev/null
+done
 # The schema and copy task manager windows open on a real schema (the
 # spData shape files) and a real task (columbus into an SDF file, with a
 # filter and a renamed property).
