@@ -66,9 +66,7 @@ FdoIExpressionCapabilities* NorvConnection::GetExpressionCapabilities() {
     });
 }
 
-FdoIRasterCapabilities* NorvConnection::GetRasterCapabilities() { return FdoCommonRasterCapabilities::Create(); }
 
-FdoITopologyCapabilities* NorvConnection::GetTopologyCapabilities() { return FdoCommonTopologyCapabilities::Create(); }
 
 FdoIGeometryCapabilities* NorvConnection::GetGeometryCapabilities() {
     return FdoCommonGeometryCapabilities::Create({

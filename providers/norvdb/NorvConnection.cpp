@@ -27,10 +27,8 @@ NorvConnection::NorvConnection(const NorvDialect& dialect)
 
 NorvConnection::~NorvConnection() = default;
 
-void NorvConnection::SetConnectionString(FdoString* value) {
-    if (m_db) throw FdoConnectionException::Create(L"The connection string cannot change while the connection is open.");
-    m_info->Properties()->SetConnectionString(value);
-}
+FdoCommonConnPropDictionary* NorvConnection::Properties() { return m_info->Properties(); }
+FdoString* NorvConnection::RefusingName() { return m_info->GetProviderName(); }
 
 std::filesystem::path NorvConnection::DatabaseFolder() {
     FdoCommonConnPropDictionary* p = m_info->Properties();
@@ -65,14 +63,6 @@ void NorvConnection::Close() {
     m_info->Properties()->SetLocked(false);
 }
 
-FdoITransaction* NorvConnection::BeginTransaction() {
-    throw FdoConnectionException::Create(
-        L"The provider does not support transactions; each statement commits, inserts commit in chunks.");
-}
-
-void NorvConnection::SetConfiguration(FdoIoStream*) {
-    throw FdoConnectionException::Create(L"The provider does not support configuration.");
-}
 
 void NorvConnection::Flush() {
     if (m_db) m_db->Commit();

@@ -8,12 +8,13 @@
 #include "NorvDatabase.h"
 
 #include <Fdo.h>
+#include <common/ConnectionBase.h>
 
 #include <memory>
 
 namespace norvdb {
 
-class NorvConnection : public FdoIConnection {
+class NorvConnection : public providercommon::ConnectionBase {
 public:
     static NorvConnection* Create(const NorvDialect& dialect) { return new NorvConnection(dialect); }
 
@@ -22,24 +23,12 @@ public:
     FdoIConnectionCapabilities* GetConnectionCapabilities() override;
     FdoIFilterCapabilities* GetFilterCapabilities() override;
     FdoIExpressionCapabilities* GetExpressionCapabilities() override;
-    FdoIRasterCapabilities* GetRasterCapabilities() override;
-    FdoITopologyCapabilities* GetTopologyCapabilities() override;
     FdoIGeometryCapabilities* GetGeometryCapabilities() override;
 
-    FdoString* GetConnectionString() override { return m_info->Properties()->GetConnectionString(); }
-    void SetConnectionString(FdoString* value) override;
     FdoIConnectionInfo* GetConnectionInfo() override { return FDO_SAFE_ADDREF(m_info.p); }
-    FdoConnectionState GetConnectionState() override {
-        return m_db ? FdoConnectionState_Open : FdoConnectionState_Closed;
-    }
-    FdoInt32 GetConnectionTimeout() override { return 0; }
-    void SetConnectionTimeout(FdoInt32) override {}
     FdoConnectionState Open() override;
     void Close() override;
-    FdoITransaction* BeginTransaction() override;
     FdoICommand* CreateCommand(FdoInt32 commandType) override;
-    FdoPhysicalSchemaMapping* CreateSchemaMapping() override { return nullptr; }
-    void SetConfiguration(FdoIoStream*) override;
     // Commits the rows of a pending insert transaction.
     void Flush() override;
 
@@ -57,6 +46,9 @@ protected:
     explicit NorvConnection(const NorvDialect& dialect);
     ~NorvConnection() override;
     void Dispose() override { delete this; }
+    FdoCommonConnPropDictionary* Properties() override;
+    bool IsOpen() override { return m_db != nullptr; }
+    FdoString* RefusingName() override;
 
 private:
     const NorvDialect& m_dialect;

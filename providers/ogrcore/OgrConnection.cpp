@@ -118,36 +118,14 @@ FdoIConnectionCapabilities* OgrConnection::GetConnectionCapabilities() {
 }
 FdoIFilterCapabilities* OgrConnection::GetFilterCapabilities() { return FilterCapabilities(); }
 FdoIExpressionCapabilities* OgrConnection::GetExpressionCapabilities() { return ExpressionCapabilities(); }
-FdoIRasterCapabilities* OgrConnection::GetRasterCapabilities() { return FdoCommonRasterCapabilities::Create(); }
-FdoITopologyCapabilities* OgrConnection::GetTopologyCapabilities() { return FdoCommonTopologyCapabilities::Create(); }
 FdoIGeometryCapabilities* OgrConnection::GetGeometryCapabilities() { return GeometryCapabilities(); }
 
-FdoString* OgrConnection::GetConnectionString() { return m_info->Dictionary()->GetConnectionString(); }
-
-void OgrConnection::SetConnectionString(FdoString* value) {
-    if (m_state == FdoConnectionState_Open)
-        throw FdoConnectionException::Create(L"The connection string cannot change while the connection is open.");
-    m_info->Dictionary()->SetConnectionString(value);
-}
 
 FdoIConnectionInfo* OgrConnection::GetConnectionInfo() { return FDO_SAFE_ADDREF(m_info.p); }
+FdoCommonConnPropDictionary* OgrConnection::Properties() { return m_info->Dictionary(); }
 
 FdoString* OgrConnection::ProviderName() { return m_info->GetProviderName(); }
 
-void OgrConnection::SetConnectionTimeout(FdoInt32) {
-    throw FdoConnectionException::Create(
-        FdoStringP::Format(L"Connection timeouts are not supported by %ls.", ProviderName()));
-}
-
-FdoITransaction* OgrConnection::BeginTransaction() {
-    throw FdoConnectionException::Create(FdoStringP::Format(
-        L"Transactions are not supported by %ls; it commits its writes itself.", ProviderName()));
-}
-
-void OgrConnection::SetConfiguration(FdoIoStream*) {
-    throw FdoConnectionException::Create(
-        FdoStringP::Format(L"Configuration files are not supported by %ls.", ProviderName()));
-}
 
 Target OgrConnection::ResolveTarget() {
     FdoCommonConnPropDictionary* dict = m_info->Dictionary();

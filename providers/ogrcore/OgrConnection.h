@@ -14,6 +14,7 @@
 #pragma once
 
 #include <ogrcore/OgrStore.h>
+#include <common/ConnectionBase.h>
 
 #include <ogrcore/OgrCreatedLayers.h>
 #include <ogrcore/OgrLayerClass.h>
@@ -38,7 +39,7 @@ struct Target {
     std::string createDriver;          // set when path does not exist yet and will be created
 };
 
-class OgrConnection : public FdoIConnection, public ogrcore::Store {
+class OgrConnection : public providercommon::ConnectionBase, public ogrcore::Store {
 public:
     static OgrConnection* Create();
 
@@ -47,22 +48,12 @@ public:
     FdoIConnectionCapabilities* GetConnectionCapabilities() override;
     FdoIFilterCapabilities* GetFilterCapabilities() override;
     FdoIExpressionCapabilities* GetExpressionCapabilities() override;
-    FdoIRasterCapabilities* GetRasterCapabilities() override;
-    FdoITopologyCapabilities* GetTopologyCapabilities() override;
     FdoIGeometryCapabilities* GetGeometryCapabilities() override;
 
-    FdoString* GetConnectionString() override;
-    void SetConnectionString(FdoString* value) override;
     FdoIConnectionInfo* GetConnectionInfo() override;
-    FdoConnectionState GetConnectionState() override { return m_state; }
-    FdoInt32 GetConnectionTimeout() override { return 0; }
-    void SetConnectionTimeout(FdoInt32) override;
     FdoConnectionState Open() override;
     void Close() override;
-    FdoITransaction* BeginTransaction() override;
     FdoICommand* CreateCommand(FdoInt32 commandType) override;
-    FdoPhysicalSchemaMapping* CreateSchemaMapping() override { return nullptr; }
-    void SetConfiguration(FdoIoStream* configurationData) override;
     void Flush() override;
 
     // ogrcore::Store
@@ -84,6 +75,9 @@ public:
     bool IsWritable() const { return m_target.writable; }
 
 protected:
+    FdoCommonConnPropDictionary* Properties() override;
+    bool IsOpen() override { return m_state == FdoConnectionState_Open; }
+    FdoString* RefusingName() override { return ProviderName(); }
     OgrConnection(OgrConnectionInfo* info);
     ~OgrConnection() override;
     void Dispose() override { delete this; }

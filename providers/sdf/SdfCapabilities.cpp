@@ -55,12 +55,6 @@ FdoIExpressionCapabilities* SdfConnection::GetExpressionCapabilities() {
     return ogrcore::EvaluatorExpressionCapabilities();
 }
 
-FdoIRasterCapabilities* SdfConnection::GetRasterCapabilities() { return FdoCommonRasterCapabilities::Create(); }
-
-FdoITopologyCapabilities* SdfConnection::GetTopologyCapabilities() {
-    return FdoCommonTopologyCapabilities::Create();
-}
-
 FdoIGeometryCapabilities* SdfConnection::GetGeometryCapabilities() {
     return FdoCommonGeometryCapabilities::Create({
         .geometryTypes = {FdoGeometryType_Point, FdoGeometryType_LineString, FdoGeometryType_Polygon,

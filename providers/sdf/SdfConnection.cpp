@@ -17,17 +17,7 @@ SdfConnection::SdfConnection() : m_info(SdfConnectionInfo::Create()) {}
 
 SdfConnection::~SdfConnection() = default;
 
-FdoString* SdfConnection::GetConnectionString() { return m_info->Properties()->GetConnectionString(); }
-
-void SdfConnection::SetConnectionString(FdoString* value) {
-    if (m_store || m_sdf3)
-        throw FdoConnectionException::Create(L"The connection string cannot change while the SDF connection is open.");
-    m_info->Properties()->SetConnectionString(value);
-}
-
-FdoConnectionState SdfConnection::GetConnectionState() {
-    return m_store || m_sdf3 ? FdoConnectionState_Open : FdoConnectionState_Closed;
-}
+FdoCommonConnPropDictionary* SdfConnection::Properties() { return m_info->Properties(); }
 
 FdoConnectionState SdfConnection::Open() {
     if (m_store || m_sdf3) throw FdoConnectionException::Create(L"The SDF connection is already open.");
@@ -64,14 +54,6 @@ void SdfConnection::Close() {
     m_info->Properties()->SetLocked(false);
 }
 
-FdoITransaction* SdfConnection::BeginTransaction() {
-    throw FdoConnectionException::Create(
-        L"The SDF provider does not support transactions; it commits its writes itself.");
-}
-
-void SdfConnection::SetConfiguration(FdoIoStream* /*configurationData*/) {
-    throw FdoConnectionException::Create(L"The SDF provider does not support configuration.");
-}
 
 FdoICommand* SdfConnection::CreateCommand(FdoInt32 type) {
     switch (type) {

@@ -15,6 +15,7 @@
 #include "SdfStore.h"
 
 #include <Fdo.h>
+#include <common/ConnectionBase.h>
 
 #include <map>
 #include <memory>
@@ -24,7 +25,7 @@ namespace sdf {
 
 class Sdf3Session;
 
-class SdfConnection : public FdoIConnection {
+class SdfConnection : public providercommon::ConnectionBase {
 public:
     static SdfConnection* Create() { return new SdfConnection(); }
 
@@ -33,22 +34,12 @@ public:
     FdoIConnectionCapabilities* GetConnectionCapabilities() override;
     FdoIFilterCapabilities* GetFilterCapabilities() override;
     FdoIExpressionCapabilities* GetExpressionCapabilities() override;
-    FdoIRasterCapabilities* GetRasterCapabilities() override;
-    FdoITopologyCapabilities* GetTopologyCapabilities() override;
     FdoIGeometryCapabilities* GetGeometryCapabilities() override;
 
-    FdoString* GetConnectionString() override;
-    void SetConnectionString(FdoString* value) override;
     FdoIConnectionInfo* GetConnectionInfo() override { return FDO_SAFE_ADDREF(m_info.p); }
-    FdoConnectionState GetConnectionState() override;
-    FdoInt32 GetConnectionTimeout() override { return 0; }
-    void SetConnectionTimeout(FdoInt32 /*value*/) override {}
     FdoConnectionState Open() override;
     void Close() override;
-    FdoITransaction* BeginTransaction() override;
     FdoICommand* CreateCommand(FdoInt32 commandType) override;
-    FdoPhysicalSchemaMapping* CreateSchemaMapping() override { return nullptr; }
-    void SetConfiguration(FdoIoStream* configurationData) override;
     // Commits the rows pending in the insert transaction.
     void Flush() override;
 
@@ -77,6 +68,9 @@ protected:
     SdfConnection();
     ~SdfConnection() override;
     void Dispose() override { delete this; }
+    FdoCommonConnPropDictionary* Properties() override;
+    bool IsOpen() override { return m_store || m_sdf3; }
+    FdoString* RefusingName() override { return L"the SDF provider"; }
 
 private:
     FdoPtr<SdfConnectionInfo> m_info;

@@ -55,31 +55,12 @@ FdoISchemaCapabilities* ShpConnection::GetSchemaCapabilities() { return SchemaCa
 FdoIConnectionCapabilities* ShpConnection::GetConnectionCapabilities() { return ConnectionCapabilities(); }
 FdoIFilterCapabilities* ShpConnection::GetFilterCapabilities() { return FilterCapabilities(); }
 FdoIExpressionCapabilities* ShpConnection::GetExpressionCapabilities() { return ExpressionCapabilities(); }
-FdoIRasterCapabilities* ShpConnection::GetRasterCapabilities() { return FdoCommonRasterCapabilities::Create(); }
-FdoITopologyCapabilities* ShpConnection::GetTopologyCapabilities() { return FdoCommonTopologyCapabilities::Create(); }
 FdoIGeometryCapabilities* ShpConnection::GetGeometryCapabilities() { return GeometryCapabilities(); }
 
-FdoString* ShpConnection::GetConnectionString() { return m_info->Dictionary()->GetConnectionString(); }
-
-void ShpConnection::SetConnectionString(FdoString* value) {
-    if (m_state == FdoConnectionState_Open)
-        throw FdoConnectionException::Create(L"The connection string cannot change while the connection is open.");
-    m_info->Dictionary()->SetConnectionString(value);
-}
 
 FdoIConnectionInfo* ShpConnection::GetConnectionInfo() { return FDO_SAFE_ADDREF(m_info.p); }
+FdoCommonConnPropDictionary* ShpConnection::Properties() { return m_info->Dictionary(); }
 
-void ShpConnection::SetConnectionTimeout(FdoInt32) {
-    throw FdoConnectionException::Create(L"Connection timeouts are not supported by OSGeo.SHP.");
-}
-
-FdoITransaction* ShpConnection::BeginTransaction() {
-    throw FdoConnectionException::Create(L"Transactions are not supported by OSGeo.SHP.");
-}
-
-void ShpConnection::SetConfiguration(FdoIoStream*) {
-    throw FdoConnectionException::Create(L"Configuration files are not supported by OSGeo.SHP.");
-}
 
 FdoConnectionState ShpConnection::Open() {
     if (m_state == FdoConnectionState_Open) throw FdoConnectionException::Create(L"The connection is already open.");

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <ogrcore/OgrStore.h>
+#include <common/ConnectionBase.h>
 
 #include "ShpSpatialContexts.h"
 #include "ShpFiles.h"
@@ -26,7 +27,7 @@ FdoString* const kTemporaryProperty = L"TemporaryFileLocation";
 
 class ShpConnectionInfo;
 
-class ShpConnection : public FdoIConnection, public ogrcore::Store {
+class ShpConnection : public providercommon::ConnectionBase, public ogrcore::Store {
 public:
     static ShpConnection* Create() { return new ShpConnection(); }
 
@@ -35,22 +36,12 @@ public:
     FdoIConnectionCapabilities* GetConnectionCapabilities() override;
     FdoIFilterCapabilities* GetFilterCapabilities() override;
     FdoIExpressionCapabilities* GetExpressionCapabilities() override;
-    FdoIRasterCapabilities* GetRasterCapabilities() override;
-    FdoITopologyCapabilities* GetTopologyCapabilities() override;
     FdoIGeometryCapabilities* GetGeometryCapabilities() override;
 
-    FdoString* GetConnectionString() override;
-    void SetConnectionString(FdoString* value) override;
     FdoIConnectionInfo* GetConnectionInfo() override;
-    FdoConnectionState GetConnectionState() override { return m_state; }
-    FdoInt32 GetConnectionTimeout() override { return 0; }
-    void SetConnectionTimeout(FdoInt32) override;
     FdoConnectionState Open() override;
     void Close() override;
-    FdoITransaction* BeginTransaction() override;
     FdoICommand* CreateCommand(FdoInt32 commandType) override;
-    FdoPhysicalSchemaMapping* CreateSchemaMapping() override { return nullptr; }
-    void SetConfiguration(FdoIoStream* configurationData) override;
     void Flush() override;
 
     // ogrcore::Store
@@ -76,6 +67,9 @@ protected:
     ShpConnection();
     ~ShpConnection() override;
     void Dispose() override { delete this; }
+    FdoCommonConnPropDictionary* Properties() override;
+    bool IsOpen() override { return m_state == FdoConnectionState_Open; }
+    FdoString* RefusingName() override { return L"OSGeo.SHP"; }
 
 private:
     struct Entry {
