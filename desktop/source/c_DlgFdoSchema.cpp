@@ -16,9 +16,10 @@
 
 #include <QElapsedTimer>
 #include <functional>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -51,22 +52,28 @@ c_DlgFdoSchema::c_DlgFdoSchema(CMaprailApp& app, QWidget* parent, c_DlgFdoSelCon
         this);
     text->setWordWrap(true);
     m_table = new GxfControls::EditableList(this);
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(text, 0, 0, 1, 5);
-    const QStringList buttons = {QStringLiteral("Read FDO Source"), QStringLiteral("Write Schema to XML..."),
-                                 QStringLiteral("Read Schema from XML..."), QStringLiteral("Apply Schema"),
-                                 QStringLiteral("Schema Manager...")};
-    const std::function<void()> actions[] = {[this] { ReadFdoSource(); }, [this] { WriteSchemaToXml(); },
-                                             [this] { ReadSchemaFromXml(); }, [this] { ApplySchema(); },
-                                             [this] { OpenSchemaManager(); }};
-    for (int i = 0; i < buttons.size(); i++) {
-        auto* button = new QPushButton(buttons[i], this);
-        grid->addWidget(button, 1, i);
-        connect(button, &QPushButton::clicked, this, actions[i]);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(text);
+    // Two rows of buttons at their natural width: reading and applying,
+    // then the schema files.
+    const QStringList labels[2] = {{QStringLiteral("Read FDO Source"), QStringLiteral("Apply Schema"),
+                                    QStringLiteral("Schema Manager...")},
+                                   {QStringLiteral("Write Schema to XML..."), QStringLiteral("Read Schema from XML...")}};
+    const std::function<void()> actions[2][3] = {
+        {[this] { ReadFdoSource(); }, [this] { ApplySchema(); }, [this] { OpenSchemaManager(); }},
+        {[this] { WriteSchemaToXml(); }, [this] { ReadSchemaFromXml(); }, {}}};
+    for (int r = 0; r < 2; r++) {
+        auto* row = new QHBoxLayout;
+        for (int i = 0; i < labels[r].size(); i++) {
+            auto* button = new QPushButton(labels[r][i], this);
+            row->addWidget(button);
+            connect(button, &QPushButton::clicked, this, actions[r][i]);
+        }
+        row->addStretch(1);
+        column->addLayout(row);
     }
-    grid->addWidget(m_table, 2, 0, 1, 5);
-    grid->setRowStretch(2, 1);
+    column->addWidget(m_table, 1);
 }
 
 c_DlgFdoSchema::~c_DlgFdoSchema() { FDO_SAFE_RELEASE(m_schemas); }

@@ -285,7 +285,7 @@ private slots:
         QCOMPARE(contextRows[noExtent].mid(4), (QStringList{"Static", "0.5", "0"}));
 
         auto* schema = w.Open<c_DlgFdoSchema>("FDO Schema");
-        schema->ReadFdoSource();
+        QTest::mouseClick(desktop_test::Button(schema, "Read FDO Source"), Qt::LeftButton);
         QCOMPARE(schema->Table()->rows().value(0),
                  (QStringList{"Data", "Plain", "No Feature Class", "", "Id ; "}));
         QVERIFY(w.App().MainWindow()->StatusText().startsWith("Execution time: "));
