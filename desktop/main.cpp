@@ -7,6 +7,7 @@
 #include "app/ScreenshotTour.h"
 #include "copytask/ManagerScreenshots.h"
 #include "dbtoolbox/DbToolboxScreenshots.h"
+#include "source/SourceScreenshots.h"
 
 #include <QApplication>
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     const QStringList args = QApplication::arguments();
     if (args.size() == 3 && args[1] == QStringLiteral("--screenshots")) {
         app.Prepare(QApplication::applicationFilePath());
+        ChooseScreenshotConnection(app);
         CMaprailDlg window(app);
         int saved = RunScreenshotTour(window, args[2]);
         saved += SaveManagerScreenshots(app, args[2]);

@@ -20,8 +20,10 @@ rm -f "$out"/*.png
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 data="$(bash scripts/sample-data.sh | tail -n 1)"
-printf 'Name:columbus\r\nProvider:OSGeo.SHP\r\nConnectionString:DefaultFileLocation=%s\r\nName:ExpressSDF\r\nProvider:OSGeo.SDF\r\nConnectionString:File=/tmp/columbus.sdf;ReadOnly=FALSE;\r\n' \
-    "$data/spData/shapes/columbus.shp" > "$scratch/geoxferconn.txt"
+# "spData" (the whole folder) is the connection the FDO source toolbox
+# pictures are taken on.
+printf 'Name:columbus\r\nProvider:OSGeo.SHP\r\nConnectionString:DefaultFileLocation=%s\r\nName:ExpressSDF\r\nProvider:OSGeo.SDF\r\nConnectionString:File=/tmp/columbus.sdf;ReadOnly=FALSE;\r\nName:spData\r\nProvider:OSGeo.SHP\r\nConnectionString:DefaultFileLocation=%s\r\n' \
+    "$data/spData/shapes/columbus.shp" "$data/spData/shapes" > "$scratch/geoxferconn.txt"
 # The Oracle and SQL Server toolboxes work on the database stand-ins in a
 # scratch data home, each holding columbus copied there by GXFCmd.
 export GEOXFER_DB_HOME="$scratch/db"

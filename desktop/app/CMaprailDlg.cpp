@@ -81,9 +81,10 @@ void CMaprailDlg::CreatePanes() {
     m_selClass = new c_DlgFdoSelClass(m_app, this);
     m_selConn->hide();
     m_selClass->hide();
+    const c_PaneSelectors selectors{*m_selConn, *m_selClass};
     for (const c_ToolEntry& entry : ToolTable()) {
         if (!entry.paneClass) continue;
-        c_DlgPane* pane = CreateToolPane(entry, m_app, this);
+        c_DlgPane* pane = CreateToolPane(entry, m_app, this, selectors);
         pane->hide();
         m_panes[entry.code] = pane;
     }

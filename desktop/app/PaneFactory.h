@@ -6,6 +6,15 @@
 
 class CMaprailApp;
 class c_DlgPane;
+class c_DlgFdoSelClass;
+class c_DlgFdoSelConn;
 class QWidget;
 
-c_DlgPane* CreateToolPane(const c_ToolEntry& entry, CMaprailApp& app, QWidget* parent);
+// The selector panes of the main window, handed to the panes they serve.
+struct c_PaneSelectors {
+    c_DlgFdoSelConn& connection;
+    c_DlgFdoSelClass& connectionAndClass;
+};
+
+c_DlgPane* CreateToolPane(const c_ToolEntry& entry, CMaprailApp& app, QWidget* parent,
+                          const c_PaneSelectors& selectors);

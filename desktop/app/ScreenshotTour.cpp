@@ -1,6 +1,7 @@
 #include "app/ScreenshotTour.h"
 
 #include "app/CMaprailDlg.h"
+#include "source/SourceScreenshots.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,6 +48,7 @@ int RunScreenshotTour(CMaprailDlg& window, const QString& folder) {
         const QString parentLabel = parent ? parent->text(0) : QString();
         window.SelectToolByLabel((*it)->text(0), parentLabel);
         if (!window.CurrentToolPane()) continue;
+        FillSourcePaneForScreenshot(window, window.CurrentToolPane());
         if (Save(window, folder + '/' + ScreenshotName((*it)->text(0), parentLabel) + QStringLiteral(".png"))) saved++;
     }
     return saved;

@@ -1,30 +1,15 @@
 #include "express/ExpressCopy.h"
 
+#include "ui/c_ProgressCopyMonitor.h"
 #include "ui/c_UiServices.h"
 
 #include <GeoxferApi/FDO_Api.h>
 #include <GeoxferApi/GXFCopyTaskDef.h>
-#include <GeoxferApi/GXF_CopyMonitor.h>
 #include <GeoxferApi/GXF_CopyTask_API.h>
 
 #include <Fdo.h>
 
 namespace {
-
-// Hands the engine's counts to the progress dialog and its Cancel back.
-class ProgressMonitor : public c_GXF_CopyMonitor {
-public:
-    explicit ProgressMonitor(c_WorkProgress& progress) : m_progress(progress) {}
-    bool OnCopyProgress(const wchar_t* className, long, long runCount, bool) override {
-        m_progress.Set(QString::fromWCharArray(className), runCount);
-        if (!m_progress.CancelRequested()) return true;
-        m_progress.NoteStopped();
-        return false;
-    }
-
-private:
-    c_WorkProgress& m_progress;
-};
 
 std::wstring W(const QString& text) { return text.toStdWString(); }
 
@@ -48,7 +33,7 @@ c_ExpressOutcome RunExpressCopy(const c_ExpressRequest& request, c_WorkProgress&
     if (request.extra == e_Extra::SridFromField || request.extra == e_Extra::SridZero)
         task->SetOracle_Attr_SRID(request.srid);
     long count = 0;
-    ProgressMonitor monitor(progress);
+    c_ProgressCopyMonitor monitor(progress);
     rc = c_GXF_CopyTask_API::GXF_CopyFdoToFdo(task.p, count, &monitor);
     if (rc != 0) return Failed(rc, count);
     return {0, count, QString()};

@@ -69,7 +69,10 @@ private slots:
             QObject::connect(timer, &QTimer::timeout, &dialog, [&, timer] {
                 window.update();  // asks for a repaint, which only a live event loop delivers
                 const long count = dialog.Progress().Count();
-                if (countAtCancel < 0 && count >= kCancelAt) {
+                // The dialog's labels follow the progress a few times a
+                // second; wait until they show the copy, not its preparation.
+                const bool shown = dialog.ItemText() == dialog.Progress().Item();
+                if (countAtCancel < 0 && count >= kCancelAt && shown) {
                     countAtCancel = count;
                     itemShown = dialog.ItemText();
                     countShown = dialog.CountText();

@@ -63,15 +63,15 @@ void c_DlgProgress::Run(const c_LongWork& work) {
 
 void c_DlgProgress::Refresh() {
     m_item->setText(m_progress.Item());
-    m_count->setText(ProgressCountText(m_progress.Count(), m_clock.elapsed()));
+    m_count->setText(ProgressCountText(m_progress.Count(), m_clock.elapsed(), m_progress.CountWord()));
 }
 
 QString c_DlgProgress::ItemText() const { return m_item->text(); }
 QString c_DlgProgress::CountText() const { return m_count->text(); }
 
-QString ProgressCountText(long count, qint64 elapsedMs) {
+QString ProgressCountText(long count, qint64 elapsedMs, const QString& word) {
     const QLocale locale(QLocale::English);
     const long rate = elapsedMs > 0 ? static_cast<long>(count * 1000.0 / elapsedMs) : 0;
-    return QStringLiteral("%1 features copied (%2 features/s)")
-        .arg(locale.toString(static_cast<qlonglong>(count)), locale.toString(static_cast<qlonglong>(rate)));
+    return QStringLiteral("%1 features %2 (%3 features/s)")
+        .arg(locale.toString(static_cast<qlonglong>(count)), word, locale.toString(static_cast<qlonglong>(rate)));
 }

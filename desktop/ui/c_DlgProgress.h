@@ -44,5 +44,6 @@ private:
     bool m_finished = false;
 };
 
-// Text of the rate line: "12,345 features copied (2,100 features/s)".
-QString ProgressCountText(long count, qint64 elapsedMs);
+// Text of the rate line: "12,345 features copied (2,100 features/s)"
+// (the word after the count as the work set it).
+QString ProgressCountText(long count, qint64 elapsedMs, const QString& word = QStringLiteral("copied"));

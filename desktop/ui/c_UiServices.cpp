@@ -38,6 +38,23 @@ void c_WorkProgress::NoteStopped() {
     m_stoppedAt = std::chrono::steady_clock::now();
 }
 
+void c_WorkProgress::SetCountWord(const QString& word) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_countWord = word;
+}
+
+QString c_WorkProgress::CountWord() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_countWord;
+}
+
+bool c_WorkProgress::Report(const QString& item, long count) {
+    Set(item, count);
+    if (!CancelRequested()) return true;
+    NoteStopped();
+    return false;
+}
+
 qint64 c_WorkProgress::StopLatencyMs() const {
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_cancel.load() || !m_stopped) return -1;

@@ -33,6 +33,14 @@ public:
     // Worker side: the work has seen the cancel and stops inserting now
     // (what follows is only closing up).
     void NoteStopped();
+    // Worker side, at each point where the work may stop: Set, then false
+    // (with NoteStopped) once Cancel was pressed, true to go on.
+    bool Report(const QString& item, long count);
+
+    // What the counted features are, shown after the count: "copied"
+    // unless the work says otherwise (set before it reports).
+    void SetCountWord(const QString& word);
+    QString CountWord() const;
 
     // Interface side.
     void RequestCancel();
@@ -45,6 +53,7 @@ private:
     mutable std::mutex m_mutex;
     QString m_item;
     long m_count = 0;
+    QString m_countWord = QStringLiteral("copied");
     std::atomic<bool> m_cancel{false};
     std::chrono::steady_clock::time_point m_cancelAt;
     std::chrono::steady_clock::time_point m_stoppedAt;
