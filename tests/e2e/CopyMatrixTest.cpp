@@ -11,10 +11,8 @@
 // holds WGS 84 longitude/latitude only, and writes the shapes in it.
 // GeoJSON holds one layer per file, so each class gets a file of its own.
 #include "MadeData.h"
+#include "StoreClasses.h"
 
-#include <Fdo.h>
-
-#include <cwctype>
 #include <functional>
 #include <set>
 
@@ -96,44 +94,9 @@ struct Store {
     std::string Conn(const std::string& original) const { return kind->conn(dir, original); }
 };
 
-bool SameIgnoringCase(const std::wstring& a, const std::wstring& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); i++)
-        if (towlower(a[i]) != towlower(b[i])) return false;
-    return true;
-}
-
-// The class of the store that holds the original class: its name, or the
-// table part of an owner~table~geometry name, compared without case.
+// The class of the store that holds the original class.
 std::string ClassNameIn(const Store& store, const std::string& original) {
-    FdoPtr<IConnectionManager> manager = FdoFeatureAccessManager::GetConnectionManager();
-    FdoPtr<FdoIConnection> c = manager->CreateConnection(FdoStringP(store.kind->provider.c_str()));
-    c->SetConnectionString(FdoStringP(store.Conn(original).c_str()));
-    c->Open();
-    FdoPtr<FdoIDescribeSchema> describe = static_cast<FdoIDescribeSchema*>(c->CreateCommand(FdoCommandType_DescribeSchema));
-    FdoPtr<FdoFeatureSchemaCollection> schemas = describe->Execute();
-    const std::wstring wanted = FdoStringP(original.c_str()).Str();
-    // The class of that very name first: a database connection also lists
-    // the tables of other schemas, as schema~table.
-    std::string exact, byTable;
-    for (FdoInt32 i = 0; i < schemas->GetCount(); i++) {
-        FdoPtr<FdoFeatureSchema> schema = schemas->GetItem(i);
-        FdoPtr<FdoClassCollection> classes = schema->GetClasses();
-        for (FdoInt32 k = 0; k < classes->GetCount(); k++) {
-            FdoPtr<FdoClassDefinition> cls = classes->GetItem(k);
-            std::wstring name = cls->GetName(), table = name;
-            if (size_t a = name.find(L'~'); a != std::wstring::npos) {
-                table = name.substr(a + 1);
-                table = table.substr(0, table.find(L'~'));
-            }
-            if (exact.empty() && SameIgnoringCase(name, wanted)) exact = FdoStringP::Utf8FromUnicode(name.c_str());
-            if (byTable.empty() && SameIgnoringCase(table, wanted))
-                byTable = FdoStringP::Utf8FromUnicode(name.c_str());
-        }
-    }
-    const std::string found = exact.empty() ? byTable : exact;
-    c->Close();
-    return found;
+    return e2e::ClassNamed(store.kind->provider, store.Conn(original), original);
 }
 
 // Copies the classes of from (by original name) into to; true when every
