@@ -2,6 +2,7 @@
 // FeatureWriter; update and delete first collect the ids the filter selects
 // and then change them, so no layer is changed under its own read cursor.
 #include <ogrcore/OgrCommands.h>
+#include <FdoCommon/FdoCommonOrderedReader.h>
 #include <ogrcore/OgrError.h>
 #include <ogrcore/OgrFeatureReader.h>
 #include <ogrcore/OgrFeatureWriter.h>
@@ -43,9 +44,9 @@ void Select::SetLockType(FdoLockType value) {
 
 FdoIFeatureReader* Select::Execute() {
     FdoPtr<ClassMap> map = Target();
-    if (m_ordering->GetCount() > 0)
-        throw FdoCommandException::Create(L"Ordering is not supported by this provider.");
-    return FeatureReader::Create(map, m_properties, m_filter, m_parameters);
+    FdoPtr<FeatureReader> reader = FeatureReader::Create(map, m_properties, m_filter, m_parameters);
+    if (m_ordering->GetCount() == 0) return reader.Detach();
+    return FdoCommonOrderedReader::Create(reader, m_ordering, m_orderingOption);
 }
 
 // -------------------------------------------------------- SelectAggregates

@@ -109,7 +109,7 @@ FdoICommandCapabilities* OgrConnection::GetCommandCapabilities() {
         commands.insert(commands.end(), {FdoCommandType_Insert, FdoCommandType_Update, FdoCommandType_Delete,
                                          FdoCommandType_ApplySchema, FdoCommandType_CreateSpatialContext});
     for (FdoInt32 c : OwnCommands()) commands.push_back(c);
-    return FdoCommonCommandCapabilities::Create({.commands = commands, .parameters = true});
+    return FdoCommonCommandCapabilities::Create({.commands = commands, .parameters = true, .selectOrdering = true});
 }
 
 FdoISchemaCapabilities* OgrConnection::GetSchemaCapabilities() { return SchemaCapabilities(m_driver); }

@@ -1,5 +1,6 @@
 // See Sdf3Commands.h.
 #include "Sdf3Commands.h"
+#include <FdoCommon/FdoCommonOrderedReader.h>
 
 #include "Sdf3FeatureReader.h"
 
@@ -30,9 +31,10 @@ void Sdf3Select::SetLockType(FdoLockType value) {
 }
 
 FdoIFeatureReader* Sdf3Select::Execute() {
-    if (m_ordering->GetCount() > 0)
-        throw FdoCommandException::Create(L"The SDF provider does not order selected features.");
-    return Sdf3FeatureReader::Create(m_session, m_className, m_properties, m_filter, m_parameters);
+    FdoPtr<FdoIFeatureReader> reader =
+        Sdf3FeatureReader::Create(m_session, m_className, m_properties, m_filter, m_parameters);
+    if (m_ordering->GetCount() == 0) return reader.Detach();
+    return FdoCommonOrderedReader::Create(reader, m_ordering, m_orderingOption);
 }
 
 FdoIDataReader* Sdf3SelectAggregates::Execute() {

@@ -39,6 +39,7 @@ FdoICommandCapabilities* Sdf3Session::CommandCapabilities() {
                      FdoCommandType_GetSchemaNames, FdoCommandType_GetClassNames,
                      FdoCommandType_GetSpatialContexts},
         .parameters = true,
+        .selectOrdering = true,
     });
 }
 

@@ -18,6 +18,7 @@ FdoICommandCapabilities* SdfConnection::GetCommandCapabilities() {
                      FdoCommandType_GetSpatialContexts, FdoCommandType_CreateSpatialContext,
                      FdoCommandType_CreateDataStore, FdoCommandType_DestroyDataStore},
         .parameters = true,
+        .selectOrdering = true,
     });
 }
 

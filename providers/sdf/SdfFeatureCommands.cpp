@@ -1,5 +1,6 @@
 // The feature commands; see SdfFeatureCommands.h.
 #include "SdfFeatureCommands.h"
+#include <FdoCommon/FdoCommonOrderedReader.h>
 
 #include "SdfFeatureReader.h"
 #include "SdfIdentityReader.h"
@@ -51,10 +52,10 @@ void SdfSelect::SetLockType(FdoLockType value) {
 }
 
 FdoIFeatureReader* SdfSelect::Execute() {
-    if (m_ordering->GetCount() > 0)
-        throw FdoCommandException::Create(L"The SDF provider does not order selected features.");
     FdoPtr<SdfClassBinding> binding = m_connection->GetBinding(m_className);
-    return SdfFeatureReader::Create(binding, m_properties, m_filter, m_parameters);
+    FdoPtr<FdoIFeatureReader> reader = SdfFeatureReader::Create(binding, m_properties, m_filter, m_parameters);
+    if (m_ordering->GetCount() == 0) return reader.Detach();
+    return FdoCommonOrderedReader::Create(reader, m_ordering, m_orderingOption);
 }
 
 FdoIDataReader* SdfSelectAggregates::Execute() {

@@ -16,6 +16,7 @@ FdoCommonCommandCapabilities* CommandCapabilities() {
                      FdoCommandType_GetSpatialContexts, FdoCommandType_CreateSpatialContext,
                      FdoCommandType_CreateDataStore},
         .parameters = true,
+        .selectOrdering = true,
     });
 }
 

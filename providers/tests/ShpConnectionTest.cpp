@@ -52,7 +52,7 @@ TEST(ShpConnection, CapabilitiesListExactlyWhatIsImplemented) {
         if (listed.count(type)) continue;
         EXPECT_NE(ErrorOf([&] { FdoPtr<FdoICommand> cmd = c->CreateCommand(type); }), "") << type;
     }
-    EXPECT_FALSE(commands->SupportsSelectOrdering());
+    EXPECT_TRUE(commands->SupportsSelectOrdering());
 
     FdoPtr<FdoISchemaCapabilities> schema = c->GetSchemaCapabilities();
     FdoDataType* types = schema->GetDataTypes(n);

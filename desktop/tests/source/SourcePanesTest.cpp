@@ -1,6 +1,6 @@
 // The FDO source toolbox panes driven as a user would, on their edge
-// cases: the query pane's row range, filter errors, ordering a provider
-// cannot do, a class without geometry and an empty result, the map
+// cases: the query pane's row range, filter errors, an ordering by an
+// unknown property, a class without geometry and an empty result, the map
 // following the table both ways; the performance pane's loop number and
 // its Cancel; the schema pane's files and apply; Create Empty SDF onto a
 // new file, an existing file and a place where no file can be made.
@@ -205,11 +205,13 @@ private slots:
         QVERIFY(pane->Table()->columnCount() > 1);
         QCOMPARE(pane->Map()->FeatureCount(), 0);
 
-        // Shape files cannot be ordered: the provider says so.
+        // An ordering by a property the class does not have: the provider
+        // names it, and the table stays empty.
         pane->FilterField()->clear();
-        pane->OrderByField()->setText("CRIME, POLYID");
+        pane->OrderByField()->setText("CRIME, NO_SUCH_FIELD");
         pane->ReadData();
-        QVERIFY2(m_ui.LastMessage().contains("Ordering is not supported"), qPrintable(m_ui.LastMessage()));
+        QVERIFY2(m_ui.LastMessage().contains("NO_SUCH_FIELD"), qPrintable(m_ui.LastMessage()));
+        QCOMPARE(pane->Table()->rowCount(), 0);
     }
 
     void setFilterDialogEditsTheFilterField() {

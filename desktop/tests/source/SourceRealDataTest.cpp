@@ -19,6 +19,7 @@
 #include <GeoxferControls/EditableList.h>
 #include <GeoxferMapView/MapView.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -176,6 +177,20 @@ private slots:
             QCOMPARE(Column(pane->Table()->rows(), 0), (QStringList{"2", "3", "4", "5", "6"}));
             QCOMPARE(pane->Map()->FeatureCount(), 5);
             QVERIFY(pane->Table()->cell(0, headers.indexOf("Geometry")).startsWith("POLYGON"));
+
+            // The same rows ordered, descending, by two keys.
+            pane->OrderByField()->setText("CRIME, POLYID");
+            pane->AscendingBox()->setChecked(false);
+            pane->ReadData();
+            QVERIFY2(m_ui.Messages().isEmpty(), qPrintable(m_ui.LastMessage()));
+            const QStringList ordered = source_test::OgrValues(set.gdalPath, "columbus", "POLYID",
+                                                               "CRIME > 30 AND HOVAL < 40", "CRIME DESC, POLYID DESC")
+                                            .mid(1, 5);
+            QVERIFY(ordered.size() == 5);
+            QCOMPARE(Column(pane->Table()->rows(), headers.indexOf("POLYID")), ordered);
+            QVERIFY(ordered != expected);
+            pane->OrderByField()->clear();
+            pane->AscendingBox()->setChecked(true);
         }
     }
 };

@@ -76,18 +76,31 @@ bool OgrSrsAmong(const QString& path, const QString& layer, const QStringList& w
     return false;
 }
 
-QStringList OgrValues(const QString& path, const QString& layer, const QString& field, const QString& filter) {
+QStringList OgrValues(const QString& path, const QString& layer, const QString& field, const QString& filter,
+                      const QString& orderBy) {
     QStringList values;
     Dataset ds = Open(path);
     OGRLayer* l = ds ? ds->GetLayerByName(layer.toUtf8().constData()) : nullptr;
     if (!l) return values;
-    l->SetAttributeFilter(filter.isEmpty() ? nullptr : filter.toUtf8().constData());
+    OGRLayer* result = nullptr;
+    if (orderBy.isEmpty()) {
+        l->SetAttributeFilter(filter.isEmpty() ? nullptr : filter.toUtf8().constData());
+    } else {
+        // GDAL's own SQL orders the rows the pane is compared with.
+        QString sql = "SELECT * FROM \"" + layer + "\"";
+        if (!filter.isEmpty()) sql += " WHERE " + filter;
+        sql += " ORDER BY " + orderBy;
+        result = ds->ExecuteSQL(sql.toUtf8().constData(), nullptr, "OGRSQL");
+        if (!result) return values;
+        l = result;
+    }
     l->ResetReading();
     const int index = l->GetLayerDefn()->GetFieldIndex(field.toUtf8().constData());
     while (OGRFeature* f = l->GetNextFeature()) {
         values << QString::fromUtf8(f->GetFieldAsString(index));
         OGRFeature::DestroyFeature(f);
     }
+    if (result) ds->ReleaseResultSet(result);
     return values;
 }
 

@@ -49,7 +49,8 @@ bool OgrSrsAmong(const QString& path, const QString& layer, const QStringList& w
 QList<OgrField> OgrFields(const QString& path, const QString& layer);
 // One field's values of the features that pass the attribute filter, in
 // the layer's order (empty filter: all).
-QStringList OgrValues(const QString& path, const QString& layer, const QString& field, const QString& filter);
+QStringList OgrValues(const QString& path, const QString& layer, const QString& field, const QString& filter,
+                      const QString& orderBy = QString());
 
 // The FDO data type names a field of that OGR type may have (a DBF
 // number without decimals may be read as a whole number).
