@@ -94,9 +94,10 @@ TEST_F(ShpBadInput, RefusedCommandsSayWhy) {
     FdoPtr<FdoISelect> ordered = Command<FdoISelect>(c, FdoCommandType_Select);
     ordered->SetFeatureClassName(L"nc");
     FdoPtr<FdoIdentifierCollection> ordering = ordered->GetOrdering();
-    FdoPtr<FdoIdentifier> name = FdoIdentifier::Create(L"NAME");
+    FdoPtr<FdoIdentifier> name = FdoIdentifier::Create(L"NoSuchProperty");
     ordering->Add(name);
-    EXPECT_NE(ErrorOf([&] { FdoPtr<FdoIFeatureReader> r = ordered->Execute(); }).find("Ordering"), std::string::npos);
+    EXPECT_NE(ErrorOf([&] { FdoPtr<FdoIFeatureReader> r = ordered->Execute(); }).find("'NoSuchProperty'"),
+              std::string::npos);
     EXPECT_NE(ErrorOf([&] { c->CreateCommand(FdoCommandType_SQLCommand); }).find("not supported"), std::string::npos);
     EXPECT_EQ(ErrorOf([&] { c->Open(); }), "The connection is already open.");
     c->Close();
