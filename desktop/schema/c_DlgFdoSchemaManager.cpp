@@ -252,30 +252,29 @@ void c_DlgFdoSchemaManager::OnReadFromXml() {
     if (!path.isEmpty()) LoadSchemaFile(path);
 }
 
-bool c_DlgFdoSchemaManager::LoadSchemaFile(const QString& path) {
+bool c_DlgFdoSchemaManager::LoadSchemaFile(const QString& path) { return ReadXml(path, false); }
+
+void c_DlgFdoSchemaManager::OnAppendFromXml() {
+    const QString path = c_UiServices::Get().OpenFile(this, QString::fromUtf8(kFilter), QStringLiteral("XML"));
+    if (!path.isEmpty()) ReadXml(path, true);
+}
+
+void c_DlgFdoSchemaManager::OnReadFromSource() { ReadSource(false); }
+
+void c_DlgFdoSchemaManager::OnAppendFromSource() { ReadSource(true); }
+
+bool c_DlgFdoSchemaManager::ReadXml(const QString& path, bool append) {
     QString error;
     FdoFeatureSchemaCollection* read = ReadSchemaFile(path, error);
     if (!read) {
         Tell(error);
         return false;
     }
-    TakeSchemas(read, false);
+    TakeSchemas(read, append);
     return true;
 }
 
-void c_DlgFdoSchemaManager::OnAppendFromXml() {
-    const QString path = c_UiServices::Get().OpenFile(this, QString::fromUtf8(kFilter), QStringLiteral("XML"));
-    if (path.isEmpty()) return;
-    QString error;
-    FdoFeatureSchemaCollection* read = ReadSchemaFile(path, error);
-    if (!read) {
-        Tell(error);
-        return;
-    }
-    TakeSchemas(read, true);
-}
-
-void c_DlgFdoSchemaManager::OnReadFromSource() {
+void c_DlgFdoSchemaManager::ReadSource(bool append) {
     const QString name = SelectConnectionName(m_app, this);
     if (name.isEmpty()) return;
     QString error;
@@ -288,23 +287,7 @@ void c_DlgFdoSchemaManager::OnReadFromSource() {
         Tell(error);
         return;
     }
-    TakeSchemas(read, false);
-}
-
-void c_DlgFdoSchemaManager::OnAppendFromSource() {
-    const QString name = SelectConnectionName(m_app, this);
-    if (name.isEmpty()) return;
-    QString error;
-    FdoFeatureSchemaCollection* read = nullptr;
-    {
-        c_WaitCursor wait;
-        read = ReadConnectionSchemas(m_app.ConnList(), name, error);
-    }
-    if (!read) {
-        Tell(error);
-        return;
-    }
-    TakeSchemas(read, true);
+    TakeSchemas(read, append);
 }
 
 // --- Schemas ---
@@ -356,19 +339,26 @@ void c_DlgFdoSchemaManager::OnAddClass() {
     m_tree->setFocus();
 }
 
-void c_DlgFdoSchemaManager::OnEditClass() {
+PropertyItem* c_DlgFdoSchemaManager::SelectedClassNode(FdoPtr<FdoFeatureSchema>& schema) {
     PropertyItem* current = m_tree->currentItem();
     PropertyItem* node = current ? current->ancestorOfKind(ClassNode) : nullptr;
     if (!node) {
         Tell(QStringLiteral("Select Class to edit!"));
-        return;
+        return nullptr;
     }
-    auto* original = node->userPointer<FdoClassDefinition>();
-    FdoPtr<FdoFeatureSchema> schema = original->GetFeatureSchema();
+    schema = node->userPointer<FdoClassDefinition>()->GetFeatureSchema();
     if (!schema) {
         Tell(QStringLiteral("Unable to find Schema for selected Class!"));
-        return;
+        return nullptr;
     }
+    return node;
+}
+
+void c_DlgFdoSchemaManager::OnEditClass() {
+    FdoPtr<FdoFeatureSchema> schema;
+    PropertyItem* node = SelectedClassNode(schema);
+    if (!node) return;
+    auto* original = node->userPointer<FdoClassDefinition>();
     c_DlgFdoClassManager manager(this, original);
     if (manager.exec() != QDialog::Accepted) return;
     FdoPtr<FdoClassDefinition> edited = FDO_SAFE_ADDREF(manager.EditedClass());
@@ -382,18 +372,10 @@ void c_DlgFdoSchemaManager::OnEditClass() {
 }
 
 void c_DlgFdoSchemaManager::OnCopyClass() {
-    PropertyItem* current = m_tree->currentItem();
-    PropertyItem* node = current ? current->ancestorOfKind(ClassNode) : nullptr;
-    if (!node) {
-        Tell(QStringLiteral("Select Class to edit!"));
-        return;
-    }
+    FdoPtr<FdoFeatureSchema> schema;
+    PropertyItem* node = SelectedClassNode(schema);
+    if (!node) return;
     auto* classDef = node->userPointer<FdoClassDefinition>();
-    FdoPtr<FdoFeatureSchema> schema = classDef->GetFeatureSchema();
-    if (!schema) {
-        Tell(QStringLiteral("Unable to find Schema for selected Class!"));
-        return;
-    }
     c_DlgFdoCopyClassName names(this, W(schema->GetName()), W(classDef->GetName()));
     if (names.exec() != QDialog::Accepted) return;
     FdoFeatureSchema* target = nullptr;
