@@ -12,6 +12,8 @@
 
 #include <Fdo/Common/Ptr.h>
 
+#include <GeoxferControls/PropertyTreeFwd.h>
+
 #include <QDialog>
 
 class CMaprailApp;
@@ -20,12 +22,6 @@ class FdoFeatureSchema;
 class FdoFeatureSchemaCollection;
 class QCheckBox;
 class QPushButton;
-
-namespace GxfControls {
-class CommitDecision;
-class PropertyItem;
-class PropertyTree;
-}  // namespace GxfControls
 
 class c_DlgFdoSchemaManager : public QDialog {
 public:
