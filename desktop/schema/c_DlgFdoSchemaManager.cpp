@@ -16,7 +16,6 @@
 #include <GeoxferControls/PropertyTree.h>
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -63,7 +62,7 @@ c_DlgFdoSchemaManager::c_DlgFdoSchemaManager(CMaprailApp& app, QWidget* parent)
     setSizeGripEnabled(true);
     m_applyAsAdd->setChecked(true);
     auto* column = new QVBoxLayout;
-    const std::pair<const char*, void (c_DlgFdoSchemaManager::*)()> buttons[] = {
+    AddTreeButtons<c_DlgFdoSchemaManager>(column, this, m_tree, {
         {"Read from XML...", &c_DlgFdoSchemaManager::OnReadFromXml},
         {"Read FDO Source...", &c_DlgFdoSchemaManager::OnReadFromSource},
         {"Append from XML...", &c_DlgFdoSchemaManager::OnAppendFromXml},
@@ -80,30 +79,13 @@ c_DlgFdoSchemaManager::c_DlgFdoSchemaManager(CMaprailApp& app, QWidget* parent)
         {"Write all to XML...", &c_DlgFdoSchemaManager::OnWriteAllToXml},
         {"Write Selected to XML...", &c_DlgFdoSchemaManager::OnWriteSelectedToXml},
         {"Apply to FDO Source...", &c_DlgFdoSchemaManager::OnApplyToSource},
-    };
-    for (const auto& [text, handler] : buttons) {
-        const QString label = QString::fromUtf8(text);
-        if (!handler)
-            AddColumnButton(column, this, label, [this, expand = label == QLatin1String("Expand All")] {
-                expand ? m_tree->expandAll() : m_tree->collapseAll();
-            });
-        else
-            AddColumnButton(column, this, label, [this, h = handler] {
-                m_tree->commitPendingEdit();
-                (this->*h)();
-            });
-    }
+    });
     column->addWidget(m_applyAsAdd);
     column->addStretch();
     AddColumnButton(column, this, QStringLiteral("Close"), [this] { close(); });
-    m_tree->setHeaderLabels(QStringLiteral("Property"), QStringLiteral("Value"));
-    connect(m_tree, &PropertyTree::valueCommitted, this,
-            [this](PropertyItem* item, const QString&, const QString& value, CommitDecision* decision) {
-                OnValueCommitted(item, value, decision);
-            });
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_tree, 1);
-    layout->addLayout(column);
+    LayOutManagerWindow(this, m_tree, column, [this](PropertyItem* item, const QString& value, CommitDecision* decision) {
+        OnValueCommitted(item, value, decision);
+    });
     resize(820, 640);
     Rebuild();
 }
