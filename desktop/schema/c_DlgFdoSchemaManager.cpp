@@ -1,6 +1,7 @@
 #include "schema/c_DlgFdoSchemaManager.h"
 
 #include "app/CMaprailApp.h"
+#include "schema/ClassItemRules.h"
 #include "schema/ManagerSupport.h"
 #include "schema/ConnectionSchemas.h"
 #include "schema/SchemaEditing.h"
@@ -38,16 +39,6 @@ QString Message(FdoException* e) {
     const QString text = W(e->GetExceptionMessage());
     e->Release();
     return text;
-}
-
-QString IdentityNames(FdoClassDefinition* classDef) {
-    FdoPtr<FdoDataPropertyDefinitionCollection> identity = classDef->GetIdentityProperties();
-    QStringList names;
-    for (FdoInt32 i = 0; i < identity->GetCount(); ++i) {
-        FdoPtr<FdoDataPropertyDefinition> property = identity->GetItem(i);
-        names.append(W(property->GetName()));
-    }
-    return names.join(QLatin1Char(','));
 }
 
 }  // namespace
@@ -164,7 +155,9 @@ void c_DlgFdoSchemaManager::FillClassNode(PropertyItem* node) {
     PropertyItem* name = m_tree->addItem(node, QStringLiteral("Name"), W(classDef->GetName()), QString(), EditorKind::Text);
     name->setKind(ClassAttribute);
     name->setUserPointer(classDef);
-    PropertyItem* identity = m_tree->addItem(node, QStringLiteral("Identity Properties"), IdentityNames(classDef),
+    // The same text as the class manager's row of that name.
+    const QString identityLabel = QStringLiteral("Identity Properties");
+    PropertyItem* identity = m_tree->addItem(node, identityLabel, ClassAttributeText(classDef, identityLabel),
                                              QString::fromUtf8(kIdentityHelp));
     identity->setKind(ClassAttribute);
     identity->setUserPointer(classDef);
