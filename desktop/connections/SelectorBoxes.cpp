@@ -5,6 +5,9 @@
 #include <Fdo.h>
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
 
 void AddMissingItems(QComboBox* box, const QStringList& texts) {
     for (const QString& text : texts)
@@ -28,4 +31,17 @@ QString TakeFdoMessage(FdoException* e) {
     const QString text = QString::fromStdWString(e->GetExceptionMessage());
     e->Release();
     return text;
+}
+
+QGridLayout* LayOutConnectionRow(QWidget* owner, QComboBox* provider, QComboBox* connection, QPushButton* add) {
+    auto* grid = new QGridLayout(owner);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("FDO Connection:"), owner), 0, 0);
+    grid->addWidget(provider, 0, 1);
+    grid->addWidget(connection, 0, 2);
+    grid->addWidget(add, 0, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(2, 1);
+    return grid;
 }

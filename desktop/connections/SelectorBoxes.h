@@ -1,12 +1,15 @@
 // The drop-down list rules the connection selectors share: keeping earlier
 // entries, finding an entry by its beginning, listing a provider's
-// connections, and reporting FDO errors as text.
+// connections, reporting FDO errors as text, and their common first row.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 
 class QComboBox;
+class QGridLayout;
+class QPushButton;
+class QWidget;
 class c_ConnList;
 class FdoException;
 
@@ -19,3 +22,7 @@ int FirstStartingWith(const QComboBox* box, const QString& text);
 void FillConnectionNames(QComboBox* box, c_ConnList& list, const QString& provider);
 // The exception's message; releases the exception.
 QString TakeFdoMessage(FdoException* e);
+// Lays the owner out as a grid whose first row is "FDO Connection:", the
+// provider box, the connection box (the two sharing the width) and the
+// "New..." button; the caller puts its own widgets on the second row.
+QGridLayout* LayOutConnectionRow(QWidget* owner, QComboBox* provider, QComboBox* connection, QPushButton* add);

@@ -9,7 +9,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -19,17 +18,9 @@ c_DlgFdoSelConn::c_DlgFdoSelConn(CMaprailApp& app, QWidget* parent) : c_DlgPane(
     m_connString = new QLineEdit(this);
     auto* add = new QPushButton(QStringLiteral("New..."), this);
     auto* test = new QPushButton(QStringLiteral("Test..."), this);
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("FDO Connection:"), this), 0, 0);
-    grid->addWidget(m_provider, 0, 1);
-    grid->addWidget(m_connection, 0, 2);
-    grid->addWidget(add, 0, 3);
+    QGridLayout* grid = LayOutConnectionRow(this, m_provider, m_connection, add);
     grid->addWidget(m_connString, 1, 0, 1, 3);
     grid->addWidget(test, 1, 3);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(2, 1);
-    grid->setRowStretch(2, 1);
     connect(m_provider, &QComboBox::activated, this, [this](int index) { ChooseProvider(index); });
     connect(m_connection, &QComboBox::activated, this, [this](int index) { ChooseConnection(index); });
     connect(add, &QPushButton::clicked, this, [this] { AddNewConnection(); });

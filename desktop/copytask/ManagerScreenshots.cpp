@@ -1,5 +1,6 @@
 #include "copytask/ManagerScreenshots.h"
 
+#include "app/WidgetPicture.h"
 #include "copytask/CopyTaskItems.h"
 #include "copytask/c_DlgFdoCopyTaskManager.h"
 #include "schema/c_DlgFdoClassManager.h"
@@ -8,24 +9,6 @@
 #include <Fdo.h>
 
 #include <GeoxferControls/PropertyTree.h>
-
-#include <QApplication>
-#include <QPixmap>
-#include <QThread>
-
-namespace {
-
-bool Save(QWidget& window, const QString& path) {
-    window.show();
-    // Let layout and painting settle before the picture is taken.
-    for (int i = 0; i < 5; i++) {
-        QApplication::processEvents();
-        QThread::msleep(20);
-    }
-    return window.grab().save(path, "PNG");
-}
-
-}  // namespace
 
 int SaveManagerScreenshots(CMaprailApp& app, const QString& folder) {
     int saved = 0;
@@ -39,11 +22,11 @@ int SaveManagerScreenshots(CMaprailApp& app, const QString& folder) {
                 schemas.Tree()->setCurrentItem(classes.first());
                 classes.first()->setExpanded(true);
             }
-            saved += Save(schemas, folder + QStringLiteral("/schema-manager-window.png"));
+            saved += SaveWidgetPicture(schemas, folder + QStringLiteral("/schema-manager-window.png"));
             if (!classes.isEmpty()) {
                 c_DlgFdoClassManager classManager(&schemas,
                                                   classes.first()->userPointer<FdoClassDefinition>());
-                saved += Save(classManager, folder + QStringLiteral("/class-manager-window.png"));
+                saved += SaveWidgetPicture(classManager, folder + QStringLiteral("/class-manager-window.png"));
             }
         }
     }
@@ -54,7 +37,7 @@ int SaveManagerScreenshots(CMaprailApp& app, const QString& folder) {
             tasks.Tree()->expandAll();
             if (GxfControls::PropertyItem* filter = tasks.Tree()->findItemsByKind(CopyFilterItem).value(0))
                 tasks.Tree()->setCurrentItem(filter);
-            saved += Save(tasks, folder + QStringLiteral("/copy-task-manager-window.png"));
+            saved += SaveWidgetPicture(tasks, folder + QStringLiteral("/copy-task-manager-window.png"));
         }
     }
     return saved;

@@ -18,7 +18,6 @@
 
 #include <GeoxferControls/PropertyTree.h>
 
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -40,7 +39,7 @@ c_DlgFdoCopyTaskManager::c_DlgFdoCopyTaskManager(CMaprailApp& app, QWidget* pare
     setWindowTitle(QString::fromUtf8(kTitle));
     setSizeGripEnabled(true);
     auto* column = new QVBoxLayout;
-    const std::pair<const char*, void (c_DlgFdoCopyTaskManager::*)()> buttons[] = {
+    AddTreeButtons<c_DlgFdoCopyTaskManager>(column, this, m_tree, {
         {"Read from XML...", &c_DlgFdoCopyTaskManager::OnReadFromXml},
         {"Create from FDO Source...", &c_DlgFdoCopyTaskManager::OnCreateFromSource},
         {"Set FDO Source...", &c_DlgFdoCopyTaskManager::OnSetSource},
@@ -57,31 +56,14 @@ c_DlgFdoCopyTaskManager::c_DlgFdoCopyTaskManager(CMaprailApp& app, QWidget* pare
         {"Write to XML...", &c_DlgFdoCopyTaskManager::OnWriteToXml},
         {"Run Copy Task...", &c_DlgFdoCopyTaskManager::OnRunCopyTask},
         {"Schema Manager...", &c_DlgFdoCopyTaskManager::OnSchemaManager},
-    };
-    for (const auto& [text, handler] : buttons) {
-        const QString label = QString::fromUtf8(text);
-        if (label == QLatin1String("Expand All"))
-            AddColumnButton(column, this, label, [this] { m_tree->expandAll(); });
-        else if (label == QLatin1String("Collapse All"))
-            AddColumnButton(column, this, label, [this] { m_tree->collapseAll(); });
-        else
-            AddColumnButton(column, this, label, [this, h = handler] {
-                m_tree->commitPendingEdit();
-                (this->*h)();
-            });
-    }
+    });
     column->addStretch();
     AddColumnButton(column, this, QStringLiteral("Close"), [this] { close(); });
 
-    m_tree->setHeaderLabels(QStringLiteral("Property"), QStringLiteral("Value"));
+    LayOutManagerWindow(this, m_tree, column, [this](PropertyItem* item, const QString& value, CommitDecision* decision) {
+        OnValueCommitted(item, value, decision);
+    });
     m_tree->setLabelColumnWidth(340);
-    connect(m_tree, &PropertyTree::valueCommitted, this,
-            [this](PropertyItem* item, const QString&, const QString& value, CommitDecision* decision) {
-                OnValueCommitted(item, value, decision);
-            });
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_tree, 1);
-    layout->addLayout(column);
     resize(860, 620);
     Rebuild();
 }

@@ -11,17 +11,13 @@
 
 #include <Fdo/Common/Ptr.h>
 
+#include <GeoxferControls/PropertyTreeFwd.h>
+
 #include <QDialog>
 
 class CMaprailApp;
 class c_GXFCopyTaskDef;
 class QPushButton;
-
-namespace GxfControls {
-class PropertyItem;
-class PropertyTree;
-class CommitDecision;
-}  // namespace GxfControls
 
 class c_DlgFdoCopyTaskManager : public QDialog {
 public:

@@ -12,7 +12,6 @@
 
 #include <GeoxferControls/PropertyTree.h>
 
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -48,28 +47,14 @@ c_DlgFdoClassManager::c_DlgFdoClassManager(QWidget* parent, FdoClassDefinition* 
     if (!m_class) m_class = FdoFeatureClass::Create(L"New Class", L"");
 
     auto* column = new QVBoxLayout;
-    AddColumnButton(column, this, QStringLiteral("OK"), [this] {
-        m_tree->commitPendingEdit();
-        accept();
-    });
+    AddTreeButton(column, this, m_tree, QStringLiteral("OK"), [this] { accept(); });
     AddColumnButton(column, this, QStringLiteral("Cancel"), [this] { reject(); });
-    AddColumnButton(column, this, QStringLiteral("Add Property..."), [this] {
-        m_tree->commitPendingEdit();
-        OnAddProperty();
-    });
-    AddColumnButton(column, this, QStringLiteral("Delete Property..."), [this] {
-        m_tree->commitPendingEdit();
-        OnDeleteProperty();
-    });
+    AddTreeButton(column, this, m_tree, QStringLiteral("Add Property..."), [this] { OnAddProperty(); });
+    AddTreeButton(column, this, m_tree, QStringLiteral("Delete Property..."), [this] { OnDeleteProperty(); });
     column->addStretch();
-    m_tree->setHeaderLabels(QStringLiteral("Property"), QStringLiteral("Value"));
-    connect(m_tree, &PropertyTree::valueCommitted, this,
-            [this](PropertyItem* item, const QString&, const QString& value, CommitDecision* decision) {
-                OnValueCommitted(item, value, decision);
-            });
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_tree, 1);
-    layout->addLayout(column);
+    LayOutManagerWindow(this, m_tree, column, [this](PropertyItem* item, const QString& value, CommitDecision* decision) {
+        OnValueCommitted(item, value, decision);
+    });
     resize(640, 560);
     Build();
 }

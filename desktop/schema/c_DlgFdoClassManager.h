@@ -8,17 +8,13 @@
 
 #include <Fdo/Common/Ptr.h>
 
+#include <GeoxferControls/PropertyTreeFwd.h>
+
 #include <QDialog>
 
 class FdoClassDefinition;
 class FdoPropertyDefinition;
 class QPushButton;
-
-namespace GxfControls {
-class CommitDecision;
-class PropertyItem;
-class PropertyTree;
-}  // namespace GxfControls
 
 class c_DlgFdoClassManager : public QDialog {
 public:

@@ -1,6 +1,7 @@
 #include "schema/c_DlgFdoSchemaManager.h"
 
 #include "app/CMaprailApp.h"
+#include "schema/ClassItemRules.h"
 #include "schema/ManagerSupport.h"
 #include "schema/ConnectionSchemas.h"
 #include "schema/SchemaEditing.h"
@@ -16,7 +17,6 @@
 #include <GeoxferControls/PropertyTree.h>
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -41,16 +41,6 @@ QString Message(FdoException* e) {
     return text;
 }
 
-QString IdentityNames(FdoClassDefinition* classDef) {
-    FdoPtr<FdoDataPropertyDefinitionCollection> identity = classDef->GetIdentityProperties();
-    QStringList names;
-    for (FdoInt32 i = 0; i < identity->GetCount(); ++i) {
-        FdoPtr<FdoDataPropertyDefinition> property = identity->GetItem(i);
-        names.append(W(property->GetName()));
-    }
-    return names.join(QLatin1Char(','));
-}
-
 }  // namespace
 
 c_DlgFdoSchemaManager::c_DlgFdoSchemaManager(CMaprailApp& app, QWidget* parent)
@@ -63,7 +53,7 @@ c_DlgFdoSchemaManager::c_DlgFdoSchemaManager(CMaprailApp& app, QWidget* parent)
     setSizeGripEnabled(true);
     m_applyAsAdd->setChecked(true);
     auto* column = new QVBoxLayout;
-    const std::pair<const char*, void (c_DlgFdoSchemaManager::*)()> buttons[] = {
+    AddTreeButtons<c_DlgFdoSchemaManager>(column, this, m_tree, {
         {"Read from XML...", &c_DlgFdoSchemaManager::OnReadFromXml},
         {"Read FDO Source...", &c_DlgFdoSchemaManager::OnReadFromSource},
         {"Append from XML...", &c_DlgFdoSchemaManager::OnAppendFromXml},
@@ -80,30 +70,13 @@ c_DlgFdoSchemaManager::c_DlgFdoSchemaManager(CMaprailApp& app, QWidget* parent)
         {"Write all to XML...", &c_DlgFdoSchemaManager::OnWriteAllToXml},
         {"Write Selected to XML...", &c_DlgFdoSchemaManager::OnWriteSelectedToXml},
         {"Apply to FDO Source...", &c_DlgFdoSchemaManager::OnApplyToSource},
-    };
-    for (const auto& [text, handler] : buttons) {
-        const QString label = QString::fromUtf8(text);
-        if (!handler)
-            AddColumnButton(column, this, label, [this, expand = label == QLatin1String("Expand All")] {
-                expand ? m_tree->expandAll() : m_tree->collapseAll();
-            });
-        else
-            AddColumnButton(column, this, label, [this, h = handler] {
-                m_tree->commitPendingEdit();
-                (this->*h)();
-            });
-    }
+    });
     column->addWidget(m_applyAsAdd);
     column->addStretch();
     AddColumnButton(column, this, QStringLiteral("Close"), [this] { close(); });
-    m_tree->setHeaderLabels(QStringLiteral("Property"), QStringLiteral("Value"));
-    connect(m_tree, &PropertyTree::valueCommitted, this,
-            [this](PropertyItem* item, const QString&, const QString& value, CommitDecision* decision) {
-                OnValueCommitted(item, value, decision);
-            });
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_tree, 1);
-    layout->addLayout(column);
+    LayOutManagerWindow(this, m_tree, column, [this](PropertyItem* item, const QString& value, CommitDecision* decision) {
+        OnValueCommitted(item, value, decision);
+    });
     resize(820, 640);
     Rebuild();
 }
@@ -182,7 +155,9 @@ void c_DlgFdoSchemaManager::FillClassNode(PropertyItem* node) {
     PropertyItem* name = m_tree->addItem(node, QStringLiteral("Name"), W(classDef->GetName()), QString(), EditorKind::Text);
     name->setKind(ClassAttribute);
     name->setUserPointer(classDef);
-    PropertyItem* identity = m_tree->addItem(node, QStringLiteral("Identity Properties"), IdentityNames(classDef),
+    // The same text as the class manager's row of that name.
+    const QString identityLabel = QStringLiteral("Identity Properties");
+    PropertyItem* identity = m_tree->addItem(node, identityLabel, ClassAttributeText(classDef, identityLabel),
                                              QString::fromUtf8(kIdentityHelp));
     identity->setKind(ClassAttribute);
     identity->setUserPointer(classDef);
@@ -252,30 +227,29 @@ void c_DlgFdoSchemaManager::OnReadFromXml() {
     if (!path.isEmpty()) LoadSchemaFile(path);
 }
 
-bool c_DlgFdoSchemaManager::LoadSchemaFile(const QString& path) {
+bool c_DlgFdoSchemaManager::LoadSchemaFile(const QString& path) { return ReadXml(path, false); }
+
+void c_DlgFdoSchemaManager::OnAppendFromXml() {
+    const QString path = c_UiServices::Get().OpenFile(this, QString::fromUtf8(kFilter), QStringLiteral("XML"));
+    if (!path.isEmpty()) ReadXml(path, true);
+}
+
+void c_DlgFdoSchemaManager::OnReadFromSource() { ReadSource(false); }
+
+void c_DlgFdoSchemaManager::OnAppendFromSource() { ReadSource(true); }
+
+bool c_DlgFdoSchemaManager::ReadXml(const QString& path, bool append) {
     QString error;
     FdoFeatureSchemaCollection* read = ReadSchemaFile(path, error);
     if (!read) {
         Tell(error);
         return false;
     }
-    TakeSchemas(read, false);
+    TakeSchemas(read, append);
     return true;
 }
 
-void c_DlgFdoSchemaManager::OnAppendFromXml() {
-    const QString path = c_UiServices::Get().OpenFile(this, QString::fromUtf8(kFilter), QStringLiteral("XML"));
-    if (path.isEmpty()) return;
-    QString error;
-    FdoFeatureSchemaCollection* read = ReadSchemaFile(path, error);
-    if (!read) {
-        Tell(error);
-        return;
-    }
-    TakeSchemas(read, true);
-}
-
-void c_DlgFdoSchemaManager::OnReadFromSource() {
+void c_DlgFdoSchemaManager::ReadSource(bool append) {
     const QString name = SelectConnectionName(m_app, this);
     if (name.isEmpty()) return;
     QString error;
@@ -288,23 +262,7 @@ void c_DlgFdoSchemaManager::OnReadFromSource() {
         Tell(error);
         return;
     }
-    TakeSchemas(read, false);
-}
-
-void c_DlgFdoSchemaManager::OnAppendFromSource() {
-    const QString name = SelectConnectionName(m_app, this);
-    if (name.isEmpty()) return;
-    QString error;
-    FdoFeatureSchemaCollection* read = nullptr;
-    {
-        c_WaitCursor wait;
-        read = ReadConnectionSchemas(m_app.ConnList(), name, error);
-    }
-    if (!read) {
-        Tell(error);
-        return;
-    }
-    TakeSchemas(read, true);
+    TakeSchemas(read, append);
 }
 
 // --- Schemas ---
@@ -356,19 +314,26 @@ void c_DlgFdoSchemaManager::OnAddClass() {
     m_tree->setFocus();
 }
 
-void c_DlgFdoSchemaManager::OnEditClass() {
+PropertyItem* c_DlgFdoSchemaManager::SelectedClassNode(FdoPtr<FdoFeatureSchema>& schema) {
     PropertyItem* current = m_tree->currentItem();
     PropertyItem* node = current ? current->ancestorOfKind(ClassNode) : nullptr;
     if (!node) {
         Tell(QStringLiteral("Select Class to edit!"));
-        return;
+        return nullptr;
     }
-    auto* original = node->userPointer<FdoClassDefinition>();
-    FdoPtr<FdoFeatureSchema> schema = original->GetFeatureSchema();
+    schema = node->userPointer<FdoClassDefinition>()->GetFeatureSchema();
     if (!schema) {
         Tell(QStringLiteral("Unable to find Schema for selected Class!"));
-        return;
+        return nullptr;
     }
+    return node;
+}
+
+void c_DlgFdoSchemaManager::OnEditClass() {
+    FdoPtr<FdoFeatureSchema> schema;
+    PropertyItem* node = SelectedClassNode(schema);
+    if (!node) return;
+    auto* original = node->userPointer<FdoClassDefinition>();
     c_DlgFdoClassManager manager(this, original);
     if (manager.exec() != QDialog::Accepted) return;
     FdoPtr<FdoClassDefinition> edited = FDO_SAFE_ADDREF(manager.EditedClass());
@@ -382,18 +347,10 @@ void c_DlgFdoSchemaManager::OnEditClass() {
 }
 
 void c_DlgFdoSchemaManager::OnCopyClass() {
-    PropertyItem* current = m_tree->currentItem();
-    PropertyItem* node = current ? current->ancestorOfKind(ClassNode) : nullptr;
-    if (!node) {
-        Tell(QStringLiteral("Select Class to edit!"));
-        return;
-    }
+    FdoPtr<FdoFeatureSchema> schema;
+    PropertyItem* node = SelectedClassNode(schema);
+    if (!node) return;
     auto* classDef = node->userPointer<FdoClassDefinition>();
-    FdoPtr<FdoFeatureSchema> schema = classDef->GetFeatureSchema();
-    if (!schema) {
-        Tell(QStringLiteral("Unable to find Schema for selected Class!"));
-        return;
-    }
     c_DlgFdoCopyClassName names(this, W(schema->GetName()), W(classDef->GetName()));
     if (names.exec() != QDialog::Accepted) return;
     FdoFeatureSchema* target = nullptr;

@@ -12,6 +12,8 @@
 
 #include <Fdo/Common/Ptr.h>
 
+#include <GeoxferControls/PropertyTreeFwd.h>
+
 #include <QDialog>
 
 class CMaprailApp;
@@ -20,12 +22,6 @@ class FdoFeatureSchema;
 class FdoFeatureSchemaCollection;
 class QCheckBox;
 class QPushButton;
-
-namespace GxfControls {
-class CommitDecision;
-class PropertyItem;
-class PropertyTree;
-}  // namespace GxfControls
 
 class c_DlgFdoSchemaManager : public QDialog {
 public:
@@ -74,6 +70,13 @@ private:
     GxfControls::PropertyItem* ClassCollectionOf(GxfControls::PropertyItem* schemaNode) const;
     // Replace or merge the collection with schemas read elsewhere (taken).
     void TakeSchemas(FdoFeatureSchemaCollection* read, bool append);
+    // Read an XML file, or the schemas of a chosen connection, into the
+    // collection (replacing or merging); a failure is told and changes nothing.
+    bool ReadXml(const QString& path, bool append);
+    void ReadSource(bool append);
+    // The class row the current row belongs to, with that class's schema;
+    // null (after telling why) when there is none.
+    GxfControls::PropertyItem* SelectedClassNode(FdoPtr<FdoFeatureSchema>& schema);
     void WriteCollection(FdoFeatureSchemaCollection* schemas);
     void OnValueCommitted(GxfControls::PropertyItem* item, const QString& value,
                           GxfControls::CommitDecision* decision);
