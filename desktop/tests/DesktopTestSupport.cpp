@@ -15,18 +15,13 @@
 
 namespace desktop_test {
 
-namespace {
-struct DatasetCloser {
-    void operator()(GDALDataset* ds) const { GDALClose(ds); }
-};
-using Dataset = std::unique_ptr<GDALDataset, DatasetCloser>;
+void GdalDatasetCloser::operator()(GDALDataset* ds) const { GDALClose(ds); }
 
-Dataset Open(const QString& path) {
+GdalDataset OpenGdal(const QString& path) {
     GDALAllRegister();
-    return Dataset(static_cast<GDALDataset*>(
+    return GdalDataset(static_cast<GDALDataset*>(
         GDALOpenEx(path.toUtf8().constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY, nullptr, nullptr, nullptr)));
 }
-}  // namespace
 
 QString SampleData(const QString& relative) {
     QString base = qEnvironmentVariable("GEOXFER_SAMPLE_DATA");
@@ -35,21 +30,21 @@ QString SampleData(const QString& relative) {
 }
 
 long GdalCount(const QString& path, const QString& layer) {
-    Dataset ds = Open(path);
+    GdalDataset ds = OpenGdal(path);
     OGRLayer* l = ds ? ds->GetLayerByName(layer.toUtf8().constData()) : nullptr;
     return l ? static_cast<long>(l->GetFeatureCount(TRUE)) : -1;
 }
 
 QStringList GdalLayers(const QString& path) {
     QStringList names;
-    Dataset ds = Open(path);
+    GdalDataset ds = OpenGdal(path);
     for (int i = 0; ds && i < ds->GetLayerCount(); i++) names << QString::fromUtf8(ds->GetLayer(i)->GetName());
     return names;
 }
 
 QStringList GdalValues(const QString& path, const QString& layer, const QString& field) {
     QStringList values;
-    Dataset ds = Open(path);
+    GdalDataset ds = OpenGdal(path);
     OGRLayer* l = ds ? ds->GetLayerByName(layer.toUtf8().constData()) : nullptr;
     if (!l) return values;
     const int index = l->GetLayerDefn()->GetFieldIndex(field.toUtf8().constData());
@@ -67,7 +62,7 @@ bool WritePointShapes(const QString& path, long count) {
     GDALAllRegister();
     GDALDriver* driver = GetGDALDriverManager()->GetDriverByName("ESRI Shapefile");
     if (!driver) return false;
-    Dataset ds(driver->Create(path.toUtf8().constData(), 0, 0, 0, GDT_Unknown, nullptr));
+    GdalDataset ds(driver->Create(path.toUtf8().constData(), 0, 0, 0, GDT_Unknown, nullptr));
     if (!ds) return false;
     OGRLayer* layer = ds->CreateLayer(QFileInfo(path).completeBaseName().toUtf8().constData(), nullptr, wkbPoint, nullptr);
     if (!layer) return false;

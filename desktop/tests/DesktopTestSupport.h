@@ -7,7 +7,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
+class GDALDataset;
 class QPushButton;
 class QWidget;
 
@@ -15,6 +17,13 @@ namespace desktop_test {
 
 // $GEOXFER_SAMPLE_DATA (scripts/sample-data.sh), or its default cache folder.
 QString SampleData(const QString& relative);
+
+// A vector data set opened read-only through GDAL; null when it cannot be.
+struct GdalDatasetCloser {
+    void operator()(GDALDataset* ds) const;
+};
+using GdalDataset = std::unique_ptr<GDALDataset, GdalDatasetCloser>;
+GdalDataset OpenGdal(const QString& path);
 
 // Through GDAL: features of a layer (-1 when the file or layer cannot be
 // opened), its layer names, and one field's values sorted as text.

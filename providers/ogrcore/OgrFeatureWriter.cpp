@@ -96,7 +96,7 @@ bool OnlyHarmlessWarnings(const ErrorTrap& trap) {
     size_t messages = 1;
     for (size_t i = 0; (i = all.find("; ", i)) != std::string::npos; i++) messages++;
     return occurrences("not successfully written") + occurrences("Precision loss likely occurred") +
-               occurrences("which is not normally allowed by the GeoPackage specification") ==
+               occurrences("which is not normally allowed by the GeoPackage") ==
            messages;
 }
 

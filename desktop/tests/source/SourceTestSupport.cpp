@@ -1,5 +1,7 @@
 #include "SourceTestSupport.h"
 
+#include "DesktopTestSupport.h"
+
 #include <ogrsf_frmts.h>
 
 #include <QCoreApplication>
@@ -8,21 +10,6 @@
 #include <memory>
 
 namespace source_test {
-
-namespace {
-
-struct DatasetCloser {
-    void operator()(GDALDataset* ds) const { GDALClose(ds); }
-};
-using Dataset = std::unique_ptr<GDALDataset, DatasetCloser>;
-
-Dataset Open(const QString& path) {
-    GDALAllRegister();
-    return Dataset(static_cast<GDALDataset*>(
-        GDALOpenEx(path.toUtf8().constData(), GDAL_OF_VECTOR | GDAL_OF_READONLY, nullptr, nullptr, nullptr)));
-}
-
-}  // namespace
 
 SourceWindow::SourceWindow(const QString& listFolder, const QString& provider, const QString& connString) {
     // A list of its own: what an earlier window stored is not offered.
@@ -38,7 +25,7 @@ SourceWindow::SourceWindow(const QString& listFolder, const QString& provider, c
 
 QList<OgrField> OgrFields(const QString& path, const QString& layer) {
     QList<OgrField> fields;
-    Dataset ds = Open(path);
+    desktop_test::GdalDataset ds = desktop_test::OpenGdal(path);
     OGRLayer* l = ds ? ds->GetLayerByName(layer.toUtf8().constData()) : nullptr;
     if (!l) return fields;
     OGRFeatureDefn* defn = l->GetLayerDefn();
@@ -52,7 +39,7 @@ QList<OgrField> OgrFields(const QString& path, const QString& layer) {
 
 QStringList OgrFeatureLayers(const QString& path) {
     QStringList layers;
-    Dataset ds = Open(path);
+    desktop_test::GdalDataset ds = desktop_test::OpenGdal(path);
     for (int i = 0; ds && i < ds->GetLayerCount(); i++) {
         const QString name = QString::fromUtf8(ds->GetLayer(i)->GetName());
         if (!name.startsWith("sdf_")) layers << name;
@@ -61,7 +48,7 @@ QStringList OgrFeatureLayers(const QString& path) {
 }
 
 bool OgrSrsAmong(const QString& path, const QString& layer, const QStringList& wkts) {
-    Dataset ds = Open(path);
+    desktop_test::GdalDataset ds = desktop_test::OpenGdal(path);
     OGRLayer* l = ds ? ds->GetLayerByName(layer.toUtf8().constData()) : nullptr;
     const OGRSpatialReference* srs = l ? l->GetSpatialRef() : nullptr;
     // A GeoPackage layer without a coordinate system reports GDAL's
@@ -79,7 +66,7 @@ bool OgrSrsAmong(const QString& path, const QString& layer, const QStringList& w
 QStringList OgrValues(const QString& path, const QString& layer, const QString& field, const QString& filter,
                       const QString& orderBy) {
     QStringList values;
-    Dataset ds = Open(path);
+    desktop_test::GdalDataset ds = desktop_test::OpenGdal(path);
     OGRLayer* l = ds ? ds->GetLayerByName(layer.toUtf8().constData()) : nullptr;
     if (!l) return values;
     OGRLayer* result = nullptr;
