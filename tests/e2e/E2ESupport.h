@@ -207,6 +207,17 @@ inline long RunCopyTaskOk(const fs::path& dir, const std::string& name, const Co
     return std::stol(run.out.substr(at + marker.size()));
 }
 
+// dir/name.shp made by GDAL from the CSV an awk BEGIN program prints, read
+// with the CSV open options given; false when awk or ogr2ogr cannot.
+inline bool ShapeFileFromAwk(const fs::path& dir, const std::string& name, const std::string& awkBegin,
+                             const std::string& openOptions) {
+    const std::string csv = (dir / (name + ".csv")).string();
+    const std::string command = "awk 'BEGIN { " + awkBegin + " }' > \"" + csv +
+                                "\" && ogr2ogr -q -f \"ESRI Shapefile\" \"" + (dir / (name + ".shp")).string() +
+                                "\" \"" + csv + "\" " + openOptions + " -nln " + name + " 2>/dev/null";
+    return std::system(command.c_str()) == 0;
+}
+
 // The databases of the stand-ins live in the given data home while this
 // lives; GXFCmd inherits it through the environment.
 class DbHome {

@@ -140,13 +140,12 @@ std::set<long long> ExpectedInWindow(const std::set<long long>& all) {
 
 TEST(KillCopy, AKilledCopyLeavesAConsistentFileWhoseIndexIsCompleteOrAbsent) {
     const auto dir = geoxfer_test::TempDir("e2e-kill");
-    const std::string make =
-        "awk 'BEGIN { print \"wkt,name,code\"; for (i = 0; i < 40000; i++) { x = (i % 200) * 10; y = int(i / 200) * 10;"
+    const std::string lots =
+        "print \"wkt,name,code\"; for (i = 0; i < 40000; i++) { x = (i % 200) * 10; y = int(i / 200) * 10;"
         " printf \"\\\"POLYGON ((%d %d,%d %d,%d %d,%d %d,%d %d))\\\",lot %d,%d\\n\", x, y, x + 8, y, x + 8, y + 8, x, y + 8,"
-        " x, y, i, i % 97 } }' > \"" + (dir / "lots.csv").string() + "\" && ogr2ogr -q -f \"ESRI Shapefile\" \"" +
-        (dir / "lots.shp").string() + "\" \"" + (dir / "lots.csv").string() +
-        "\" -oo GEOM_POSSIBLE_NAMES=wkt -oo KEEP_GEOM_COLUMNS=NO -nln lots 2>/dev/null";
-    if (std::system(make.c_str()) != 0) GTEST_SKIP() << "awk or ogr2ogr is not available";
+        " x, y, i, i % 97 }";
+    if (!e2e::ShapeFileFromAwk(dir, "lots", lots, "-oo GEOM_POSSIBLE_NAMES=wkt -oo KEEP_GEOM_COLUMNS=NO"))
+        GTEST_SKIP() << "awk or ogr2ogr is not available";
 
     e2e::CopyTask task;
     task.sourceConn = e2e::ShpConn(dir / "lots.shp");

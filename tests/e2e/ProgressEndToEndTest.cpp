@@ -60,12 +60,10 @@ TerminalRun RunWithTerminalStderr(const std::vector<std::string>& args, const fs
 TEST(ProgressEndToEnd, LongCopyShowsProgressOnTheTerminalOnly) {
     const auto dir = geoxfer_test::TempDir("e2e-progress");
     // 60,000 points: long enough in most builds for at least one report.
-    const std::string make =
-        "awk 'BEGIN { print \"x,y,label\"; for (i = 0; i < 60000; i++) printf \"%d,%d,p%d\\n\", i % 300, i / 300, i }'"
-        " > \"" + (dir / "pts.csv").string() + "\" && ogr2ogr -q -f \"ESRI Shapefile\" \"" +
-        (dir / "pts.shp").string() + "\" \"" + (dir / "pts.csv").string() +
-        "\" -oo X_POSSIBLE_NAMES=x -oo Y_POSSIBLE_NAMES=y -nln pts 2>/dev/null";
-    if (std::system(make.c_str()) != 0) GTEST_SKIP() << "awk or ogr2ogr is not available";
+    const std::string points =
+        "print \"x,y,label\"; for (i = 0; i < 60000; i++) printf \"%d,%d,p%d\\n\", i % 300, i / 300, i";
+    if (!e2e::ShapeFileFromAwk(dir, "pts", points, "-oo X_POSSIBLE_NAMES=x -oo Y_POSSIBLE_NAMES=y"))
+        GTEST_SKIP() << "awk or ogr2ogr is not available";
 
     e2e::CopyTask task;
     task.sourceConn = e2e::ShpConn(dir / "pts.shp");
