@@ -4,6 +4,7 @@
 #include "NorvSchema.h"
 
 #include <ogr_spatialref.h>
+#include <ogrcore/OgrRegistryMatch.h>
 
 #include <cpl_error.h>
 
@@ -33,18 +34,14 @@ std::vector<FdoByte> ExtentOf(double minX, double minY, double maxX, double maxY
 }
 
 std::optional<int32_t> BestEpsgMatch(const OGRSpatialReference& sr) {
-    int count = 0;
-    int* confidence = nullptr;
-    OGRSpatialReferenceH* matches = sr.FindMatches(nullptr, &count, &confidence);
+    OGRSpatialReferenceH match =
+        ogrcore::RegistryMatch(OGRSpatialReference::ToHandle(const_cast<OGRSpatialReference*>(&sr)), 70);
+    if (!match) return std::nullopt;
     std::optional<int32_t> out;
-    if (matches && count > 0 && confidence[0] >= 70 && (count == 1 || confidence[1] < confidence[0])) {
-        auto* best = OGRSpatialReference::FromHandle(matches[0]);
-        const char* code = best->GetAuthorityCode(nullptr);
-        const char* auth = best->GetAuthorityName(nullptr);
-        if (code && auth && EQUAL(auth, "EPSG")) out = static_cast<int32_t>(std::atoi(code));
-    }
-    OSRFreeSRSArray(matches);
-    CPLFree(confidence);
+    const char* code = OSRGetAuthorityCode(match, nullptr);
+    const char* auth = OSRGetAuthorityName(match, nullptr);
+    if (code && auth && EQUAL(auth, "EPSG")) out = static_cast<int32_t>(std::atoi(code));
+    OSRRelease(match);
     return out;
 }
 

@@ -9,6 +9,7 @@
 
 #include <ogrcore/OgrCommands.h>
 #include <ogrcore/OgrError.h>
+#include <ogrcore/OgrRegistryMatch.h>
 
 #include <ogrcore/OgrCapabilities.h>
 #include <ogrcore/OgrSchemaCommands.h>
@@ -212,20 +213,14 @@ namespace {
 // A coordinate system given as bare WKT (a .prj text, say) carries no
 // authority code, and formats such as GeoJSON then write no "crs" at all,
 // so the data reads back as WGS 84. Like GDAL's own shape file reader,
-// take the registry's entry when exactly one matches with confidence.
+// take the registry's entry when one matches clearly with confidence.
 OGRSpatialReferenceH IdentifiedSrs(OGRSpatialReferenceH srs) {
     if (OSRGetAuthorityCode(srs, nullptr)) return srs;
-    int count = 0;
-    int* confidence = nullptr;
-    OGRSpatialReferenceH* matches = OSRFindMatches(srs, nullptr, &count, &confidence);
-    if (matches && count == 1 && confidence[0] >= 90) {
-        OSRRelease(srs);
-        srs = OSRClone(matches[0]);
-        OSRSetAxisMappingStrategy(srs, OAMS_TRADITIONAL_GIS_ORDER);
-    }
-    OSRFreeSRSArray(matches);
-    CPLFree(confidence);
-    return srs;
+    OGRSpatialReferenceH match = ogrcore::RegistryMatch(srs, 90);
+    if (!match) return srs;
+    OSRRelease(srs);
+    OSRSetAxisMappingStrategy(match, OAMS_TRADITIONAL_GIS_ORDER);
+    return match;
 }
 }  // namespace
 
