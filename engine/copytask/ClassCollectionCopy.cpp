@@ -157,35 +157,10 @@ std::vector<gxf::PropertyPair> PairProperties(c_GXFClassCopyDef* classDef, FdoCl
     return pairs;
 }
 
-// The identity of the reader's current feature as text ("FeatId=12"), or
-// empty when the reader cannot tell.
-FdoStringP CurrentFeature(FdoIFeatureReader* reader, FdoClassDefinition* sourceClass) {
-    FdoStringP text;
-    try {
-        FdoPtr<FdoDataPropertyDefinitionCollection> identity = sourceClass->GetIdentityProperties();
-        if (identity->GetCount() == 0) identity = sourceClass->GetBaseIdentityProperties();
-        for (FdoInt32 i = 0; i < identity->GetCount(); i++) {
-            FdoPtr<FdoDataPropertyDefinition> id = identity->GetItem(i);
-            FdoStringP value = L"null";
-            if (!reader->IsNull(id->GetName())) {
-                FdoPtr<FdoDataValue> v = c_FDO_Api::ReaderGetDataPropertyValue(reader, id->GetName(),
-                                                                                id->GetDataType(), id->GetDataType());
-                value = v->ToString();
-            }
-            text += (text.IsEmpty() ? L"" : L", ") + FdoStringP(id->GetName()) + L"=" + value;
-        }
-    } catch (FdoException* e) {
-        e->Release();
-        return L"";
-    }
-    return text;
-}
-
 // A failure while features flow names the classes and the source feature
 // the reader was at, after the provider's own text.
 FdoException* WithCopyContext(FdoException* e, FdoClassDefinition* sourceClass, FdoClassDefinition* destClass,
-                              FdoIFeatureReader* reader) {
-    FdoStringP feature = CurrentFeature(reader, sourceClass);
+                              const FdoStringP& feature) {
     FdoStringP where = FdoStringP::Format(L" (copying class '%ls' into class '%ls'", sourceClass->GetName(),
                                           destClass->GetName());
     if (!feature.IsEmpty()) where += FdoStringP(L", at source feature ") + feature;
@@ -217,11 +192,15 @@ long CopyOneClass(FdoIConnection* source, FdoIConnection* destination, FdoFeatur
                           [progressName](long inserted, bool done) {
                               return gxf::ReportCopyProgress(progressName, inserted, done);
                           });
+    FdoPtr<FdoDataPropertyDefinitionCollection> identity = sourceClass->GetIdentityProperties();
+    if (identity->GetCount() == 0) identity = sourceClass->GetBaseIdentityProperties();
+    pump.NameFeaturesBy(identity);
+    pump.ReadAhead(source != destination);
     long count = 0;
     try {
         count = pump.Run(reader, batchSize);
     } catch (FdoException* e) {
-        FdoException* described = WithCopyContext(e, sourceClass, destClass, reader);
+        FdoException* described = WithCopyContext(e, sourceClass, destClass, pump.CurrentFeature());
         e->Release();
         throw described;
     }

@@ -105,6 +105,7 @@ long CopyOneClass(FdoIConnection* source, FdoIConnection* destination, FdoString
     insert->SetFeatureClassName(destinationClass->GetName());
     const bool ignoreCase = c_FDO_Api::IsNorvOracleProvider(source) || c_FDO_Api::IsNorvOracleProvider(destination);
     gxf::FeaturePump pump(insert, PairProperties(sourceClass, destinationClass, ignoreCase));
+    pump.ReadAhead(source != destination);
 
     long copied = 0;
     try {

@@ -7,7 +7,7 @@
 // whose values are replaced in place, one set per position in the batch.
 #include "transfer/FeaturePump.h"
 
-#include "transfer/ValueConversion.h"
+#include "transfer/RowFeed.h"
 
 namespace gxf {
 
@@ -29,17 +29,60 @@ FeaturePump::FeaturePump(FdoIInsert* insert, std::vector<PropertyPair> pairs, In
     }
 }
 
+void FeaturePump::NameFeaturesBy(FdoDataPropertyDefinitionCollection* identity) {
+    m_naming.clear();
+    for (FdoInt32 i = 0; identity && i < identity->GetCount(); i++) {
+        FdoPtr<FdoDataPropertyDefinition> id = identity->GetItem(i);
+        m_naming.emplace_back(id->GetName(), id->GetDataType());
+    }
+}
+
+std::vector<FeedColumn> FeaturePump::Columns() const {
+    std::vector<FeedColumn> columns;
+    for (const auto& [name, type] : m_naming) columns.push_back({name, false, type, type, true});
+    for (size_t i : m_written) {
+        const PropertyPair& pair = m_pairs[i];
+        columns.push_back({pair.sourceName, pair.destKind == FdoPropertyType_GeometricProperty, pair.sourceType,
+                           pair.destType, false});
+    }
+    return columns;
+}
+
+FdoStringP FeaturePump::FeatureText(const FdoPtr<FdoLiteralValue>* row) const {
+    if (!row) return L"";
+    FdoStringP text;
+    for (size_t i = 0; i < m_naming.size(); i++) {
+        // A naming value that could not be read leaves the feature unnamed.
+        if (!row[i]) return L"";
+        auto* value = static_cast<FdoDataValue*>(row[i].p);
+        FdoStringP shown = value->IsNull() ? FdoStringP(L"null") : FdoStringP(value->ToString());
+        text += (text.IsEmpty() ? L"" : L", ") + m_naming[i].first + L"=" + shown;
+    }
+    return text;
+}
+
 long FeaturePump::Run(FdoIFeatureReader* reader, int batchSize) {
     m_stopped = false;
+    m_failedFeature = L"";
     if (!Report(0, false)) return 0;
     FdoPtr<FdoBatchParameterValueCollection> batch;
     if (batchSize > 1) batch = m_insert->GetBatchParameterValues();
-    const long count = batch ? RunBatched(reader, batch, batchSize) : RunRowByRow(reader);
+    RowConversion conversion(Columns());
+    long count = 0;
+    {
+        std::unique_ptr<RowFeed> feed = MakeRowFeed(reader, conversion, m_readAhead);
+        try {
+            count = batch ? RunBatched(*feed, batch, batchSize) : RunRowByRow(*feed);
+        } catch (...) {
+            m_failedFeature = FeatureText(feed->Current());
+            throw;
+        }
+    }  // a read-ahead thread has stopped here: the reader is the caller's again
     if (!m_stopped) Report(count, true);
     return count;
 }
 
-long FeaturePump::RunBatched(FdoIFeatureReader* reader, FdoBatchParameterValueCollection* batch, int batchSize) {
+long FeaturePump::RunBatched(RowFeed& feed, FdoBatchParameterValueCollection* batch, int batchSize) {
     // Every property value of the insert, whatever its kind, reads its
     // parameter; rows carry values for the pairs that take one.
     for (size_t i = 0; i < m_pairs.size(); i++) {
@@ -53,8 +96,8 @@ long FeaturePump::RunBatched(FdoIFeatureReader* reader, FdoBatchParameterValueCo
     std::vector<Row> rows;
     long total = 0;
     int pending = 0;
-    while (reader->ReadNext()) {
-        if (total == 0 && pending == 0) BindSources(reader);
+    while (const FdoPtr<FdoLiteralValue>* source = feed.Next()) {
+        source += m_naming.size();
         if (static_cast<size_t>(pending) == rows.size()) {
             Row fresh;
             fresh.values = FdoParameterValueCollection::Create();
@@ -66,10 +109,7 @@ long FeaturePump::RunBatched(FdoIFeatureReader* reader, FdoBatchParameterValueCo
             rows.push_back(std::move(fresh));
         }
         Row& row = rows[static_cast<size_t>(pending)];
-        for (size_t w = 0; w < m_written.size(); w++) {
-            FdoPtr<FdoLiteralValue> value = ValueOf(reader, w);
-            row.items[w]->SetValue(value);
-        }
+        for (size_t w = 0; w < m_written.size(); w++) row.items[w]->SetValue(source[w].p);
         batch->Add(row.values);
         if (++pending == batchSize) {
             ExecuteInsert();
@@ -87,34 +127,16 @@ long FeaturePump::RunBatched(FdoIFeatureReader* reader, FdoBatchParameterValueCo
     return total;
 }
 
-long FeaturePump::RunRowByRow(FdoIFeatureReader* reader) {
+long FeaturePump::RunRowByRow(RowFeed& feed) {
     long total = 0;
-    while (reader->ReadNext()) {
-        if (total == 0) BindSources(reader);
-        for (size_t w = 0; w < m_written.size(); w++) {
-            FdoPtr<FdoLiteralValue> value = ValueOf(reader, w);
-            m_values[m_written[w]]->SetValue(static_cast<FdoValueExpression*>(value.p));
-        }
+    while (const FdoPtr<FdoLiteralValue>* source = feed.Next()) {
+        source += m_naming.size();
+        for (size_t w = 0; w < m_written.size(); w++)
+            m_values[m_written[w]]->SetValue(static_cast<FdoValueExpression*>(source[w].p));
         ExecuteInsert();
         if (++total % kRowReportInterval == 0 && !Report(total, false)) return total;
     }
     return total;
-}
-
-void FeaturePump::BindSources(FdoIFeatureReader* reader) {
-    m_sourceIndex.clear();
-    for (size_t i : m_written) m_sourceIndex.push_back(reader->GetPropertyIndex(m_pairs[i].sourceName));
-}
-
-FdoLiteralValue* FeaturePump::ValueOf(FdoIFeatureReader* reader, size_t w) const {
-    const PropertyPair& pair = m_pairs[m_written[w]];
-    const FdoInt32 index = m_sourceIndex[w];
-    if (pair.destKind == FdoPropertyType_DataProperty)
-        return ReadDataValueAt(reader, index, pair.sourceType, pair.destType);
-    // A feature without a shape is copied without one.
-    if (reader->IsNull(index)) return FdoGeometryValue::Create();
-    FdoPtr<FdoByteArray> fgf = reader->GetGeometry(index);
-    return FdoGeometryValue::Create(fgf);
 }
 
 void FeaturePump::ExecuteInsert() {

@@ -11,14 +11,22 @@
 // their parameter values from batch to batch, so nothing is looked up by
 // name and no collection is built per feature. Destination properties of other
 // kinds (object, association, raster) are part of the insert but get no value.
+//
+// With read-ahead on, the source is read and converted on a second thread
+// while this one inserts (see RowFeed.h); counts, batches, progress, the
+// order of the features and where a failure surfaces stay the same.
 #pragma once
 
 #include <Fdo.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace gxf {
+
+class RowFeed;
+struct FeedColumn;
 
 // One source property written into one destination property.
 struct PropertyPair {
@@ -46,6 +54,13 @@ public:
     // reports nothing.
     FeaturePump(FdoIInsert* insert, std::vector<PropertyPair> pairs, InsertProgress progress = {});
 
+    // Reads and converts the source on a thread of its own while the
+    // caller's thread inserts. Only for a reader of another connection than
+    // the insert's: a connection serves one thread at a time.
+    void ReadAhead(bool on) { m_readAhead = on; }
+    // The source properties that name a feature in CurrentFeature().
+    void NameFeaturesBy(FdoDataPropertyDefinitionCollection* identity);
+
     // Inserts every feature of the reader; returns the number inserted.
     // batchSize > 1 uses the insert's batch parameter values when it offers
     // them, executing once per batchSize rows and once more for the rest;
@@ -55,15 +70,17 @@ public:
     long Run(FdoIFeatureReader* reader, int batchSize);
     // True when the last run ended because its progress said stop.
     bool Stopped() const { return m_stopped; }
+    // After a failed run: the source feature being converted or inserted
+    // when it failed, as "Name=value, ..." of the naming properties; empty
+    // when there are none or the feature could not be told.
+    FdoStringP CurrentFeature() const { return m_failedFeature; }
 
 private:
-    long RunBatched(FdoIFeatureReader* reader, FdoBatchParameterValueCollection* batch, int batchSize);
-    long RunRowByRow(FdoIFeatureReader* reader);
-    // Finds the reader position of every written pair's source property.
-    void BindSources(FdoIFeatureReader* reader);
-    // The current feature's value for written pair w (new reference); null
-    // when conversion gave none.
-    FdoLiteralValue* ValueOf(FdoIFeatureReader* reader, size_t w) const;
+    // The columns of a row: the naming properties, then the written pairs.
+    std::vector<FeedColumn> Columns() const;
+    FdoStringP FeatureText(const FdoPtr<FdoLiteralValue>* row) const;
+    long RunBatched(RowFeed& feed, FdoBatchParameterValueCollection* batch, int batchSize);
+    long RunRowByRow(RowFeed& feed);
     void ExecuteInsert();
     // Hands the count to the progress; false when the run is to stop.
     bool Report(long inserted, bool done);
@@ -72,9 +89,11 @@ private:
     std::vector<PropertyPair> m_pairs;
     std::vector<FdoPtr<FdoPropertyValue>> m_values;  // parallel to m_pairs
     std::vector<size_t> m_written;                   // indexes of the pairs that take a value
-    std::vector<FdoInt32> m_sourceIndex;             // reader position per written pair
+    std::vector<std::pair<FdoStringP, FdoDataType>> m_naming;
     InsertProgress m_progress;
+    bool m_readAhead = false;
     bool m_stopped = false;
+    FdoStringP m_failedFeature;
 };
 
 }  // namespace gxf

@@ -42,9 +42,15 @@ protected:
     void Dispose() override { delete this; }
 
 private:
+    // GDALClose, then the end-of-file marks of the attribute tables.
+    void CloseHandle();
+
     GDALDatasetH m_handle;
     std::string m_path;
     bool m_update;
+    // Attribute tables (.dbf) written without their end-of-file mark, which
+    // is put once on close (see OgrHandles.cpp).
+    std::vector<std::string> m_unterminatedDbf;
 };
 
 struct FeatureDeleter {

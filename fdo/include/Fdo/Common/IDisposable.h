@@ -8,6 +8,8 @@
 
 #include <Fdo/Common/Std.h>
 
+#include <atomic>
+
 class FDO_API FdoIDisposable {
 public:
     virtual FdoInt32 AddRef();
@@ -25,7 +27,9 @@ protected:
 private:
     // The explicit slot order wants the destructor and Dispose first; they
     // are declared above in that order.
-    FdoInt32 m_refCount;
+    // Atomic: a copy reads on one thread and inserts on another, and the
+    // values it hands across are released on either side.
+    std::atomic<FdoInt32> m_refCount;
 };
 
 // FdoIDisposable whose Dispose is "delete this"; most classes derive from it.
