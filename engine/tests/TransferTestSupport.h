@@ -194,6 +194,7 @@ inline FdoStringCollection* Names(std::initializer_list<FdoString*> names) {
 // holding the number of batch rows (0 for a row-mode execution).
 struct InsertLog {
     std::vector<FdoInt32> executions;
+    int failOnExecution = -1;  // that execution (0 = the first) throws instead of inserting
 };
 
 struct DisguiseOptions {
@@ -266,6 +267,8 @@ public:
     FdoIFeatureReader* Execute() override {
         FdoPtr<FdoBatchParameterValueCollection> batch = m_inner->GetBatchParameterValues();
         m_log->executions.push_back(batch ? batch->GetCount() : 0);
+        if (static_cast<int>(m_log->executions.size()) - 1 == m_log->failOnExecution)
+            throw FdoCommandException::Create(L"The destination refused the insert.");
         return m_inner->Execute();
     }
 

@@ -664,3 +664,74 @@ TEST_F(ShpWrite, AggregatesCountAndExtent) {
         EXPECT_FALSE(r->ReadNext());
     }
 }
+
+namespace {
+
+// The record count the header of a .dbf gives, and whether the file is
+// exactly its header, those records and one end-of-file mark (0x1A).
+struct DbfEnd {
+    long records = -1;
+    bool oneMarkAtTheEnd = false;
+};
+
+DbfEnd ReadDbfEnd(const fs::path& dbf) {
+    std::string bytes = ReadText(dbf);
+    DbfEnd end;
+    if (bytes.size() < 12) return end;
+    auto byte = [&](size_t i) { return static_cast<unsigned long>(static_cast<unsigned char>(bytes[i])); };
+    end.records = static_cast<long>(byte(4) | byte(5) << 8 | byte(6) << 16 | byte(7) << 24);
+    const unsigned long header = byte(8) | byte(9) << 8, record = byte(10) | byte(11) << 8;
+    end.oneMarkAtTheEnd = bytes.size() == header + static_cast<unsigned long>(end.records) * record + 1 &&
+                          bytes.back() == '\x1a';
+    return end;
+}
+
+}  // namespace
+
+// Records are appended without GDAL's end-of-file mark after each of them
+// (which costs a seek and a block read per record); the mark is put once
+// when the connection lets the file go. Every write session, a second one
+// appending to the file included, ends with the file as GDAL leaves it.
+TEST_F(ShpWrite, AttributeTableEndsWithOneEndOfFileMarkAfterEveryWriteSession) {
+    FdoPtr<FdoFeatureClass> cls = PointClass(L"Marked");
+    FdoPtr<FdoDataPropertyDefinition> p = AddData(cls, L"N", FdoDataType_Int32);
+    FdoPtr<FdoFeatureSchema> schema = NewSchema(cls);
+    Apply(m_c, schema);
+    const fs::path dbf = m_folder / "Marked.dbf";
+    EXPECT_TRUE(ReadDbfEnd(dbf).oneMarkAtTheEnd) << "a new, empty table";
+
+    auto insert = [&](int from, int to) {
+        for (int i = from; i <= to; i++) {
+            FdoPtr<FdoByteArray> point = Fgf(FdoStringP::Format(L"POINT (%d %d)", i, i));
+            InsertOne(m_c, L"Marked",
+                      {{L"N", FdoDataValue::Create(FdoInt32(i))}, {L"Geometry", FdoGeometryValue::Create(point)}});
+        }
+    };
+    insert(1, 10);
+    m_c->Close();
+    DbfEnd end = ReadDbfEnd(dbf);
+    EXPECT_EQ(end.records, 10);
+    EXPECT_TRUE(end.oneMarkAtTheEnd);
+
+    m_c->Open();
+    insert(11, 15);
+    FdoPtr<FdoIDelete> del = Command<FdoIDelete>(m_c, FdoCommandType_Delete);
+    del->SetFeatureClassName(L"Marked");
+    del->SetFilter(L"N = 4");
+    EXPECT_EQ(del->Execute(), 1);
+    m_c->Close();
+    end = ReadDbfEnd(dbf);
+    EXPECT_EQ(end.records, 14) << "GDAL packs the deleted record out on close";
+    EXPECT_TRUE(end.oneMarkAtTheEnd);
+
+    OgrFile ogr(m_folder / "Marked.shp");
+    EXPECT_EQ(OGR_L_GetFeatureCount(ogr.Layer(), TRUE), 14);
+    std::vector<int> numbers;
+    OGR_L_ResetReading(ogr.Layer());
+    while (OGRFeatureH f = OGR_L_GetNextFeature(ogr.Layer())) {
+        numbers.push_back(OGR_F_GetFieldAsInteger(f, 0));
+        OGR_F_Destroy(f);
+    }
+    EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
+    m_c->Open();
+}
