@@ -75,6 +75,13 @@ timed() {
     read -r secs peak_kb < "$log"
 }
 
+# Prints one side-by-side pair: label, seconds and kB of GXFCmd, then of ogr2ogr.
+pair() {
+    printf '  %-44s %8.2f s   peak RSS %8d kB\n' "GXFCmd CopyTask $1" "$2" "$3"
+    printf '  %-44s %8.2f s   peak RSS %8d kB\n' "$4" "$5" "$6"
+    awk -v a="$2" -v b="$5" 'BEGIN { if (b > 0) printf "  time ratio GXFCmd / ogr2ogr: %.2f\n", a / b }'
+}
+
 echo "machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "copying $n features:"
 timed "$gxfcmd" CopyTask "$out/task.xml"
@@ -88,12 +95,23 @@ back_secs="$secs"; back_kb="$peak_kb"
 timed ogr2ogr -f "ESRI Shapefile" "$out/ogr-back/lots.shp" "$out/lots.gpkg"
 ogr_back_secs="$secs"; ogr_back_kb="$peak_kb"
 
-printf '  %-34s %8.2f s   peak RSS %8d kB\n' "GXFCmd CopyTask SHP -> SDF" "$gxf_secs" "$gxf_kb"
-printf '  %-34s %8.2f s   peak RSS %8d kB\n' "ogr2ogr -f GPKG" "$ogr_secs" "$ogr_kb"
-awk -v a="$gxf_secs" -v b="$ogr_secs" 'BEGIN { if (b > 0) printf "  time ratio GXFCmd / ogr2ogr: %.2f\n", a / b }'
-printf '  %-34s %8.2f s   peak RSS %8d kB\n' "GXFCmd CopyTask SDF -> SHP" "$back_secs" "$back_kb"
-printf '  %-34s %8.2f s   peak RSS %8d kB\n' "ogr2ogr -f \"ESRI Shapefile\" (GPKG)" "$ogr_back_secs" "$ogr_back_kb"
-awk -v a="$back_secs" -v b="$ogr_back_secs" 'BEGIN { if (b > 0) printf "  time ratio GXFCmd / ogr2ogr: %.2f\n", a / b }'
+pair "SHP -> SDF" "$gxf_secs" "$gxf_kb" "ogr2ogr -f GPKG" "$ogr_secs" "$ogr_kb"
+pair "SDF -> SHP" "$back_secs" "$back_kb" "ogr2ogr -f \"ESRI Shapefile\" (GPKG)" "$ogr_back_secs" "$ogr_back_kb"
+
+# The other writers users meet most, unless BENCH_OTHERS=0: shape file to
+# shape file, and shape file into a GeoPackage through OSGeo.OGR.
+if [ "${BENCH_OTHERS:-1}" != 0 ]; then
+    mkdir -p "$out/shp-copy" "$out/ogr-shp"
+    copy_task OSGeo.SHP "DefaultFileLocation=$shp" OSGeo.SHP "DefaultFileLocation=$out/shp-copy" > "$out/task-shp.xml"
+    copy_task OSGeo.SHP "DefaultFileLocation=$shp" OSGeo.OGR "DataSource=$out/ogr-provider.gpkg;ReadOnly=FALSE" \
+        > "$out/task-ogr.xml"
+    timed "$gxfcmd" CopyTask "$out/task-shp.xml"
+    shp_secs="$secs"; shp_kb="$peak_kb"
+    timed ogr2ogr -f "ESRI Shapefile" "$out/ogr-shp/lots.shp" "$shp"
+    pair "SHP -> SHP" "$shp_secs" "$shp_kb" "ogr2ogr -f \"ESRI Shapefile\"" "$secs" "$peak_kb"
+    timed "$gxfcmd" CopyTask "$out/task-ogr.xml"
+    pair "SHP -> OSGeo.OGR GeoPackage" "$secs" "$peak_kb" "ogr2ogr -f GPKG" "$ogr_secs" "$ogr_kb"
+fi
 
 if command -v ogrinfo >/dev/null; then
     rows=$(ogrinfo -q -ro "$out/lots.sdf" -sql "SELECT COUNT(*) AS n FROM lots" 2>/dev/null | sed -n 's/.*n (Integer.*) = //p')

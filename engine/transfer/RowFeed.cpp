@@ -38,9 +38,9 @@ FdoLiteralValue* ConvertColumn(FdoIFeatureReader* reader, FdoInt32 index, const 
 
 class PlainFeed : public RowFeed {
 public:
+    // At least one slot, so that a row of no values is still a row.
     PlainFeed(FdoIFeatureReader* reader, RowConversion& conversion)
         : m_reader(FDO_SAFE_ADDREF(reader)), m_conversion(conversion), m_row(std::max<size_t>(1, conversion.Width())) {}
-    // (At least one slot, so that a row of no values is still a row.)
 
     const FdoPtr<FdoLiteralValue>* Next() override {
         if (!m_reader->ReadNext()) return nullptr;
