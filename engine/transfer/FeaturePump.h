@@ -41,7 +41,8 @@ struct PropertyPair {
 // Told how many features are inserted so far: once before the first, after
 // every batch execution (every kRowReportInterval rows in row mode), and
 // with done set once at the end. Returning false stops the run at that
-// point: what was inserted stays, nothing more is read.
+// point: what was inserted stays, nothing more is inserted (with read-ahead
+// on, a few chunks more may have been read).
 using InsertProgress = std::function<bool(long inserted, bool done)>;
 
 class FeaturePump {
