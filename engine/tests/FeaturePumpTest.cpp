@@ -8,56 +8,51 @@
 
 #include "transfer/FeaturePump.h"
 
+#include <functional>
+
 using namespace transfer_test;
 
 namespace {
 
-// A store with class "Items" (Id, Code Int32, Geom) holding `count` features
-// with Code 0..count-1 and a point, except feature 3, which has no geometry.
-FdoIConnection* SourceStore(const fs::path& file, int count) {
+// A store with class "Items" (Id, one data property, Geom) holding `count`
+// features whose property takes valueOf(i); with points, feature i has the
+// point (i 1), except feature 3, which has no geometry.
+FdoIConnection* ItemsStore(const fs::path& file, int count, FdoString* property, FdoDataType type,
+                           const std::function<FdoDataValue*(int)>& valueOf, bool points) {
     FdoPtr<FdoIConnection> c = NewSdf(file);
     FdoPtr<FdoFeatureSchema> schema = FdoFeatureSchema::Create(L"Src", L"");
     FdoPtr<FdoFeatureClass> cls = FeatureClass(L"Items");
-    AddProperty(cls, FdoPtr<FdoDataPropertyDefinition>(DataProperty(L"Code", FdoDataType_Int32)));
+    AddProperty(cls, FdoPtr<FdoDataPropertyDefinition>(DataProperty(property, type)));
     FdoPtr<FdoClassCollection>(schema->GetClasses())->Add(cls);
     Apply(c, schema);
     FdoPtr<FdoIInsert> insert = Command<FdoIInsert>(c, FdoCommandType_Insert);
     insert->SetFeatureClassName(L"Items");
     FdoPtr<FdoPropertyValueCollection> values = insert->GetPropertyValues();
-    FdoPtr<FdoPropertyValue> code = FdoPropertyValue::Create(L"Code", nullptr);
+    FdoPtr<FdoPropertyValue> data = FdoPropertyValue::Create(property, nullptr);
     FdoPtr<FdoPropertyValue> geom = FdoPropertyValue::Create(L"Geom", nullptr);
-    values->Add(code);
+    values->Add(data);
     values->Add(geom);
     for (int i = 0; i < count; i++) {
-        code->SetValue(static_cast<FdoValueExpression*>(FdoPtr<FdoDataValue>(FdoDataValue::Create(FdoInt32(i)))));
-        FdoPtr<FdoByteArray> point = i == 3 ? nullptr : Fgf(FdoStringP::Format(L"POINT (%d 1)", i));
+        data->SetValue(static_cast<FdoValueExpression*>(FdoPtr<FdoDataValue>(valueOf(i))));
+        FdoPtr<FdoByteArray> point = !points || i == 3 ? nullptr : Fgf(FdoStringP::Format(L"POINT (%d 1)", i));
         geom->SetValue(static_cast<FdoValueExpression*>(FdoPtr<FdoGeometryValue>(FdoGeometryValue::Create(point))));
         FdoPtr<FdoIFeatureReader> inserted = insert->Execute();
     }
     return c.Detach();
 }
 
-// A store with class "Items" (Id, Size Double, Geom) holding `count`
-// features with Size 0..count-1, except feature badAt, whose Size no
-// integer holds.
+// Items with Code Int32 0..count-1 and points.
+FdoIConnection* SourceStore(const fs::path& file, int count) {
+    return ItemsStore(file, count, L"Code", FdoDataType_Int32,
+                      [](int i) { return FdoDataValue::Create(FdoInt32(i)); }, true);
+}
+
+// Items with Size Double 0..count-1 and no geometry, except feature badAt,
+// whose Size no integer holds.
 FdoIConnection* MeasuredStore(const fs::path& file, int count, int badAt) {
-    FdoPtr<FdoIConnection> c = NewSdf(file);
-    FdoPtr<FdoFeatureSchema> schema = FdoFeatureSchema::Create(L"Src", L"");
-    FdoPtr<FdoFeatureClass> cls = FeatureClass(L"Items");
-    AddProperty(cls, FdoPtr<FdoDataPropertyDefinition>(DataProperty(L"Size", FdoDataType_Double)));
-    FdoPtr<FdoClassCollection>(schema->GetClasses())->Add(cls);
-    Apply(c, schema);
-    FdoPtr<FdoIInsert> insert = Command<FdoIInsert>(c, FdoCommandType_Insert);
-    insert->SetFeatureClassName(L"Items");
-    FdoPtr<FdoPropertyValueCollection> values = insert->GetPropertyValues();
-    FdoPtr<FdoPropertyValue> size = FdoPropertyValue::Create(L"Size", nullptr);
-    values->Add(size);
-    for (int i = 0; i < count; i++) {
-        const double value = i == badAt ? 1e300 : i;
-        size->SetValue(static_cast<FdoValueExpression*>(FdoPtr<FdoDataValue>(FdoDataValue::Create(value, FdoDataType_Double))));
-        FdoPtr<FdoIFeatureReader> inserted = insert->Execute();
-    }
-    return c.Detach();
+    return ItemsStore(file, count, L"Size", FdoDataType_Double, [badAt](int i) {
+        return FdoDataValue::Create(i == badAt ? 1e300 : static_cast<double>(i), FdoDataType_Double);
+    }, false);
 }
 
 // A store with class "Copies" (Id, Number Int64, Shape), empty.
