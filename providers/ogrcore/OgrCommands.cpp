@@ -94,10 +94,12 @@ FdoIFeatureReader* Insert::Execute() {
     std::vector<FdoInt64> ids;
     if (m_batch->GetCount() > 0) {
         ids.reserve(static_cast<size_t>(m_batch->GetCount()));
+        writer.BeginRows(static_cast<size_t>(m_batch->GetCount()));
         for (FdoInt32 i = 0; i < m_batch->GetCount(); i++) {
             FdoPtr<FdoParameterValueCollection> row = m_batch->GetItem(i);
             ids.push_back(writer.InsertBound(row));
         }
+        writer.EndRows();
     } else {
         ids.push_back(writer.InsertBound(m_parameters));
     }

@@ -1,5 +1,6 @@
 // The shared handle starts read-only and is replaced by an update handle on
 // the first write; leases keep whichever handle they were given alive.
+#include <ogrcore/OgrBulkRows.h>
 #include <ogrcore/OgrDataSource.h>
 #include <ogrcore/OgrError.h>
 
@@ -63,15 +64,28 @@ LayerLease DataSource::Read(const std::string& layerName) {
     return LayerLease(this, own, own->Layer(layerName), false);
 }
 
+void DataSource::ForgetLayers() {
+    m_busy.clear();
+    m_written.clear();
+    m_bulkIdSequences.clear();
+}
+
 Dataset* DataSource::UpdateDataset() {
+    // The caller may create or delete layers, which the look-ups of
+    // BulkIdSequence must not outlive.
+    FdoPtr<Dataset> ds = OpenUpdate();
+    m_bulkIdSequences.clear();
+    return FDO_SAFE_ADDREF(ds.p);
+}
+
+Dataset* DataSource::OpenUpdate() {
     if (!m_writable)
         throw FdoCommandException::Create(FdoStringP::Format(
             L"'%ls' is read-only.", static_cast<FdoString*>(Wide(m_path.c_str()))));
     if (!m_shared || !m_shared->IsUpdate()) {
         // Readers of the read-only handle keep it; new work goes to the update handle.
         m_shared = Dataset::Open(m_path, true, m_drivers, m_openOptions);
-        m_busy.clear();
-        m_written.clear();
+        ForgetLayers();
     }
     return FDO_SAFE_ADDREF(m_shared.p);
 }
@@ -82,17 +96,23 @@ void DataSource::AdoptUpdateDataset(Dataset* created) {
             L"'%ls' is read-only.", static_cast<FdoString*>(Wide(m_path.c_str()))));
     Flush();
     m_shared = FDO_SAFE_ADDREF(created);
-    m_busy.clear();
-    m_written.clear();
+    ForgetLayers();
 }
 
 LayerLease DataSource::Write(const std::string& layerName) {
-    FdoPtr<Dataset> ds = UpdateDataset();
+    FdoPtr<Dataset> ds = OpenUpdate();
     OGRLayerH layer = ds->Layer(layerName);
     Begin();
     m_written.insert(layer);
     m_dirty = true;
     return LayerLease(this, ds, layer, false);
+}
+
+const std::string& DataSource::BulkIdSequence(OGRLayerH layer) {
+    auto known = m_bulkIdSequences.find(layer);
+    if (known == m_bulkIdSequences.end())
+        known = m_bulkIdSequences.emplace(layer, ogrcore::BulkIdSequence(m_shared->Handle(), layer)).first;
+    return known->second;
 }
 
 void DataSource::Begin() {
@@ -142,13 +162,11 @@ void DataSource::Close() {
         Flush();
     } catch (FdoException*) {
         m_shared = nullptr;
-        m_busy.clear();
-        m_written.clear();
+        ForgetLayers();
         throw;
     }
     m_shared = nullptr;
-    m_busy.clear();
-    m_written.clear();
+    ForgetLayers();
     m_dirty = false;
     // Close now unless a reader still holds the handle; it closes it when done.
     if (ds->GetRefCount() == 1) ds->Close();

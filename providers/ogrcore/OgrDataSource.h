@@ -14,6 +14,7 @@
 
 #include <ogrcore/OgrHandles.h>
 
+#include <map>
 #include <set>
 
 namespace ogrcore {
@@ -70,6 +71,10 @@ public:
     // created the file.
     void AdoptUpdateDataset(Dataset* created);
 
+    // The sequence that can give the ids of rows sent to the layer in bulk
+    // (see OgrBulkRows.h), or empty; looked up once per layer of the update handle.
+    const std::string& BulkIdSequence(OGRLayerH layer);
+
     // Counts a row written; commits and opens a new transaction every kChunkRows.
     void RowWritten();
     // Commits the open transaction and syncs the written layers.
@@ -86,6 +91,10 @@ protected:
 private:
     friend class LayerLease;
     void Unclaim(OGRLayerH layer) { m_busy.erase(layer); }
+    // Drops what is known of the layers of a handle let go.
+    void ForgetLayers();
+    // The update handle, opened on first use (new reference).
+    Dataset* OpenUpdate();
     void Begin();
     void Commit();
 
@@ -96,6 +105,7 @@ private:
     FdoPtr<Dataset> m_shared;
     std::set<OGRLayerH> m_busy;
     std::set<OGRLayerH> m_written;
+    std::map<OGRLayerH, std::string> m_bulkIdSequences;
     bool m_inTransaction = false;
     bool m_dirty = false;
     long m_pendingRows = 0;

@@ -38,6 +38,13 @@ public:
     // Inserts one row of the bound values with the row's parameters.
     FdoInt64 InsertBound(FdoParameterValueCollection* parameters);
 
+    // Brackets the rows of one insert execution. Where the store takes rows
+    // in bulk (see OgrBulkRows.h) and count is more than one, their ids are
+    // drawn here and the rows stream until EndRows, which throws for a row
+    // the server refused. A single row is inserted on its own.
+    void BeginRows(size_t count);
+    void EndRows();
+
     // Creates one feature; returns its identity value (feature id + offset).
     FdoInt64 Insert(FdoPropertyValueCollection* values, FdoParameterValueCollection* parameters);
     // The same from values already bound to their properties.
@@ -64,6 +71,9 @@ private:
     std::vector<Planned> m_plan;
     std::vector<FdoPtr<FdoLiteralValue>> m_row;
     std::vector<BoundValue> m_bound;
+    // Ids drawn for the rows between BeginRows and EndRows, in row order.
+    std::vector<GIntBig> m_drawnIds;
+    size_t m_nextDrawn = 0;
 };
 
 }  // namespace ogrcore
