@@ -9,6 +9,8 @@
 # SQLite's rtreecheck().
 #   bench/copy_shp.sh [N]      BUILD_DIR (default ./build) holds cmd/GXFCmd
 #   BENCH_DIR                  where the data goes (default /tmp/geoxfer-bench)
+#   GEOXFER_PG                 a PostGIS server ("PG:host=... dbname=..."), for
+#                              SHP -> PostGIS as well (scripts/postgis.sh start)
 set -euo pipefail
 n="${1:-1000000}"
 build="${BUILD_DIR:-build}"
@@ -111,6 +113,23 @@ if [ "${BENCH_OTHERS:-1}" != 0 ]; then
     pair "SHP -> SHP" "$shp_secs" "$shp_kb" "ogr2ogr -f \"ESRI Shapefile\"" "$secs" "$peak_kb"
     timed "$gxfcmd" CopyTask "$out/task-ogr.xml"
     pair "SHP -> OSGeo.OGR GeoPackage" "$secs" "$peak_kb" "ogr2ogr -f GPKG" "$ogr_secs" "$ogr_kb"
+fi
+
+# SHP -> PostGIS through OSGeo.OGR, into a schema of the benchmark's own
+# that is dropped before and after.
+if [ -n "${GEOXFER_PG:-}" ]; then
+    pg_sql() { ogrinfo -q "$GEOXFER_PG" -sql "$1" 2>/dev/null || true; }
+    pg_sql "DROP SCHEMA IF EXISTS geoxfer_bench CASCADE"
+    pg_sql "CREATE SCHEMA geoxfer_bench"
+    bench_pg="$GEOXFER_PG active_schema=geoxfer_bench"
+    copy_task OSGeo.SHP "DefaultFileLocation=$shp" OSGeo.OGR "DataSource=$bench_pg;ReadOnly=FALSE" > "$out/task-pg.xml"
+    timed "$gxfcmd" CopyTask "$out/task-pg.xml"
+    pg_secs="$secs"; pg_kb="$peak_kb"
+    timed ogr2ogr -f PostgreSQL "$bench_pg" "$shp" -nln lots_ogr2ogr
+    pair "SHP -> PostGIS (OSGeo.OGR)" "$pg_secs" "$pg_kb" "ogr2ogr -f PostgreSQL" "$secs" "$peak_kb"
+    pg_sql 'SELECT COUNT(*) AS n, COUNT(DISTINCT "FeatId") AS ids FROM geoxfer_bench.lots' |
+        sed -n 's/.*\(n\|ids\) (Integer.*) = /\1 /p' | paste -sd' ' | sed 's/^/  PostGIS table: /'
+    pg_sql "DROP SCHEMA geoxfer_bench CASCADE"
 fi
 
 if command -v ogrinfo >/dev/null; then

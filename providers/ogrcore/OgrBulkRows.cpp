@@ -5,6 +5,7 @@
 #include <ogrcore/OgrBulkRows.h>
 #include <ogrcore/OgrError.h>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace ogrcore {
@@ -27,7 +28,6 @@ bool Literal(const std::string& text, std::string& literal) {
 struct Result {
     bool ok = false;
     std::vector<std::string> texts;
-    std::vector<GIntBig> numbers;
 };
 
 Result Query(GDALDatasetH dataset, const std::string& sql, ErrorTrap& trap) {
@@ -38,7 +38,6 @@ Result Query(GDALDatasetH dataset, const std::string& sql, ErrorTrap& trap) {
     while (OGRFeatureH f = OGR_L_GetNextFeature(rows)) {
         bool set = OGR_F_IsFieldSetAndNotNull(f, 0);
         result.texts.push_back(set ? OGR_F_GetFieldAsString(f, 0) : "");
-        result.numbers.push_back(set ? OGR_F_GetFieldAsInteger64(f, 0) : 0);
         OGR_F_Destroy(f);
     }
     GDALDatasetReleaseResultSet(dataset, rows);
@@ -81,17 +80,31 @@ std::string BulkIdSequence(GDALDatasetH dataset, OGRLayerH layer) {
 std::vector<GIntBig> DrawIds(GDALDatasetH dataset, const std::string& sequence, size_t count, FdoString* className) {
     std::string sequenceLiteral;
     Literal(sequence, sequenceLiteral);  // the server's own text: no backslash
-    // No FROM clause: GDAL runs such a query in one round trip, where a
-    // query over a table is declared as a cursor, described and fetched.
-    // The server evaluates nextval once for every row of the series.
-    const std::string sql = "SELECT nextval(" + sequenceLiteral + "::regclass), generate_series(1, " +
-                            std::to_string(count) + ")";
+    // A statement that does not begin with SELECT goes to the server as it
+    // is, in one round trip (GDAL declares, describes and fetches a cursor
+    // for a query over a table), and one row of text is cheaper to take in
+    // than a row per id.
+    const std::string sql = "VALUES (array_to_string(ARRAY(SELECT nextval(" + sequenceLiteral +
+                            "::regclass) FROM generate_series(1, " + std::to_string(count) + ")), ','))";
     ErrorTrap trap;
     Result result = Query(dataset, sql, trap);
-    if (!result.ok || result.numbers.size() != count)
+    std::vector<GIntBig> ids;
+    if (result.ok && result.texts.size() == 1) {
+        // Text that is not a list of numbers stops the reading short, and
+        // the count below fails.
+        for (const char* at = result.texts.front().c_str();;) {
+            char* end = nullptr;
+            const long long id = std::strtoll(at, &end, 10);
+            if (end == at) break;
+            ids.push_back(id);
+            if (*end != ',') break;
+            at = end + 1;
+        }
+    }
+    if (ids.size() != count)
         throw FdoCommandException::Create(trap.Describe(
             FdoStringP::Format(L"The feature ids of the rows to insert into class '%ls' cannot be drawn", className)));
-    return result.numbers;
+    return ids;
 }
 
 void EndBulkRows(GDALDatasetH dataset, FdoString* className) {
