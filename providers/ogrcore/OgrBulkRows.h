@@ -29,9 +29,8 @@ std::string BulkIdSequence(GDALDatasetH dataset, OGRLayerH layer);
 // the class when the server does not give them.
 std::vector<GIntBig> DrawIds(GDALDatasetH dataset, const std::string& sequence, size_t count, FdoString* className);
 
-// Sets the driver to stream the rows created while it lives through COPY
-// (rows must carry their ids, see DrawIds).
-// The setting is the calling thread's own.
+// While it lives, the rows the calling thread creates stream through COPY
+// (they must carry their ids, see DrawIds); other threads are not touched.
 class BulkRowsScope {
 public:
     BulkRowsScope() : m_setting("PG_USE_COPY", "YES", false) {}
