@@ -112,7 +112,7 @@ void EndBulkRows(GDALDatasetH dataset, FdoString* className) {
     GDALFlushCache(dataset);
     if (trap.HasFailure())
         throw FdoCommandException::Create(
-            trap.Describe(FdoStringP::Format(L"Inserting features into class '%ls' failed", className)));
+            trap.DescribeFirst(FdoStringP::Format(L"Inserting features into class '%ls' failed", className)));
 }
 
 }  // namespace ogrcore

@@ -3,6 +3,8 @@
 // as user data.
 #include <ogrcore/OgrError.h>
 
+#include <cctype>
+
 #include <gdal.h>
 
 #include <mutex>
@@ -62,6 +64,16 @@ std::string ErrorTrap::Messages() const {
 FdoStringP ErrorTrap::DescribeWithWarnings(const FdoStringP& what) const {
     if (m_messages.empty()) return what;
     return what + L": " + FdoStringP(Messages().c_str());
+}
+
+FdoStringP ErrorTrap::DescribeFirst(const FdoStringP& what) const {
+    for (const auto& m : m_messages) {
+        if (m.level == CE_Warning) continue;
+        std::string text = m.text;
+        while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.pop_back();
+        return what + L": " + FdoStringP(text.c_str());
+    }
+    return what;
 }
 
 FdoStringP ErrorTrap::Describe(const FdoStringP& what) const {

@@ -38,6 +38,10 @@ public:
     // The same with the warnings too, for a caller that treats a warning
     // as the failure (a value GDAL changed on its way into a file).
     FdoStringP DescribeWithWarnings(const FdoStringP& what) const;
+    // The same with GDAL's first error only, for a failure whose later
+    // errors are its echo (a statement a database refused makes every
+    // following one in its transaction fail too).
+    FdoStringP DescribeFirst(const FdoStringP& what) const;
 
 private:
     static void CPL_STDCALL Handler(CPLErr level, CPLErrorNum code, const char* message);

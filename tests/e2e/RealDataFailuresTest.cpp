@@ -7,10 +7,12 @@
 //   does not hold, with an abstract base class without identity and a
 //   property name FDO forbids, applied to a new SDF file and a folder;
 // - errors that name the real cause: a read-only folder, an SDF file that
-//   cannot be created, a .dbf whose field type byte was damaged.
+//   cannot be created, a .dbf whose field type byte was damaged, a PostGIS
+//   table whose check constraint refuses one row of a batch.
 #include "MadeData.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -176,6 +178,50 @@ TEST(RealDataFailures, DamagedDbfFieldTypeNamesClassPropertyAndFeature) {
         work, "task.xml",
         Task("OSGeo.SHP", e2e::ShpConn(source), "OSGeo.SDF", e2e::SdfConn(work / "rail.sdf"), {"rail"}));
     EXPECT_TRUE(Has(out, "COUNT") && Has(out, "class 'rail'") && Has(out, "FeatId=")) << out;
+    fs::remove_all(work);
+}
+
+TEST(RealDataFailures, RowRefusedByPostGisFailsTheCopyAndNamesTheConstraint) {
+    if (e2e::PostGis().empty()) GTEST_SKIP() << "GEOXFER_PG is not set: no PostGIS server (scripts/postgis.sh start)";
+    const fs::path work = geoxfer_test::TempDir("e2e-pg-refused");
+    // 350 points, the 238th with a code the table does not take: the copy
+    // sends it in the third batch of 100.
+    const std::string points = "print \"x,y,code\"; for (i = 0; i < 350; i++) printf \"%d,%d,%d\\n\", i, -i, "
+                               "i == 237 ? 5000 : i";
+    if (!e2e::ShapeFileFromAwk(work, "refused", points,
+                               "-oo X_POSSIBLE_NAMES=x -oo Y_POSSIBLE_NAMES=y -oo AUTODETECT_TYPE=YES"))
+        GTEST_SKIP() << "awk or ogr2ogr is not available";
+    const std::string schema = "e2e_refused_" + std::to_string(getpid());
+    ASSERT_TRUE(e2e::RunPgSql("DROP SCHEMA IF EXISTS " + schema + " CASCADE"));
+    ASSERT_TRUE(e2e::RunPgSql("CREATE SCHEMA " + schema));
+    ASSERT_TRUE(e2e::RunPgSql("CREATE TABLE " + schema + ".refused (\"FeatId\" serial PRIMARY KEY, code integer "
+                              "CONSTRAINT refused_code_below_1000 CHECK (code < 1000), \"Geometry\" geometry(Point))"));
+    e2e::CopyTask task = Task("OSGeo.SHP", e2e::ShpConn(work / "refused.shp"), "OSGeo.OGR",
+                              "DataSource=" + e2e::PostGis() + " active_schema=" + schema + ";ReadOnly=FALSE",
+                              {"refused"});
+    task.executeApplySchema = false;
+    task.createSpatialContext = false;
+    const std::string out = e2e::RunCopyTaskFailing(work, "task.xml", task);
+    EXPECT_FALSE(Has(out, "Copy no errors")) << out;
+    EXPECT_TRUE(Has(out, "refused_code_below_1000") && Has(out, "class 'refused'")) << out;
+    // Only the refusal, not its echo in the statements after it: the runner
+    // prints 500 characters, and the copy context must fit in them.
+    EXPECT_FALSE(Has(out, "transaction is aborted")) << out;
+    EXPECT_TRUE(Has(out, "(copying class 'refused' into class 'refused', at source feature FeatId=")) << out;
+    // The batch that held the refused row did not arrive.
+    GDALAllRegister();
+    GDALDatasetH pg = GDALOpenEx(e2e::PostGis().c_str(), GDAL_OF_VECTOR, nullptr, nullptr, nullptr);
+    ASSERT_NE(pg, nullptr);
+    OGRLayerH rows = GDALDatasetExecuteSQL(
+        pg, ("SELECT count(*) FROM " + schema + ".refused WHERE code >= 200").c_str(), nullptr, nullptr);
+    ASSERT_NE(rows, nullptr);
+    OGRFeatureH f = OGR_L_GetNextFeature(rows);
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(OGR_F_GetFieldAsInteger64(f, 0), 0);
+    OGR_F_Destroy(f);
+    GDALDatasetReleaseResultSet(pg, rows);
+    GDALClose(pg);
+    EXPECT_TRUE(e2e::RunPgSql("DROP SCHEMA " + schema + " CASCADE"));
     fs::remove_all(work);
 }
 
