@@ -68,16 +68,8 @@ FdoIConnection* DestinationStore(const fs::path& file) {
 
 // Code into Number (Int32 to Int64) and Geom into Shape.
 std::vector<gxf::PropertyPair> RenamingPairs() {
-    gxf::PropertyPair number;
-    number.sourceName = L"Code";
-    number.destName = L"Number";
-    number.sourceType = FdoDataType_Int32;
-    number.destType = FdoDataType_Int64;
-    gxf::PropertyPair shape;
-    shape.sourceName = L"Geom";
-    shape.destName = L"Shape";
-    shape.destKind = FdoPropertyType_GeometricProperty;
-    return {number, shape};
+    return {{L"Code", L"Number", FdoPropertyType_DataProperty, FdoDataType_Int32, FdoDataType_Int64},
+            {L"Geom", L"Shape", FdoPropertyType_GeometricProperty}};
 }
 
 struct Progress {
@@ -98,12 +90,7 @@ struct PumpRun {
 
 // Size into Number (Double to Int64).
 std::vector<gxf::PropertyPair> SizePairs() {
-    gxf::PropertyPair number;
-    number.sourceName = L"Size";
-    number.destName = L"Number";
-    number.sourceType = FdoDataType_Double;
-    number.destType = FdoDataType_Int64;
-    return {number};
+    return {{L"Size", L"Number", FdoPropertyType_DataProperty, FdoDataType_Double, FdoDataType_Int64}};
 }
 
 // The rows are read on the inserting thread (false) or ahead of it (true).

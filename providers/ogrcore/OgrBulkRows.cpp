@@ -34,14 +34,13 @@ Result Query(GDALDatasetH dataset, const std::string& sql, ErrorTrap& trap) {
     Result result;
     OGRLayerH rows = GDALDatasetExecuteSQL(dataset, sql.c_str(), nullptr, nullptr);
     if (!rows) return result;
-    result.ok = !trap.HasFailure();
     while (OGRFeatureH f = OGR_L_GetNextFeature(rows)) {
         bool set = OGR_F_IsFieldSetAndNotNull(f, 0);
         result.texts.push_back(set ? OGR_F_GetFieldAsString(f, 0) : "");
         OGR_F_Destroy(f);
     }
     GDALDatasetReleaseResultSet(dataset, rows);
-    result.ok = result.ok && !trap.HasFailure();
+    result.ok = !trap.HasFailure();
     return result;
 }
 

@@ -31,6 +31,7 @@ std::vector<GIntBig> DrawIds(GDALDatasetH dataset, const std::string& sequence, 
 
 // While it lives, the rows the calling thread creates stream through COPY
 // (they must carry their ids, see DrawIds); other threads are not touched.
+// Held for the rows of one batch, on the thread that inserts them.
 class BulkRowsScope {
 public:
     BulkRowsScope() : m_setting("PG_USE_COPY", "YES", false) {}

@@ -1,7 +1,6 @@
 // Each write takes the layer from the DataSource's write path, so it lands
 // in the open transaction, and counts itself so the source can commit in
 // chunks. GDAL warnings during a write mean data would change on disk.
-#include <ogrcore/OgrBulkRows.h>
 #include <ogrcore/OgrError.h>
 #include <ogrcore/OgrFeatureWriter.h>
 #include <ogrcore/OgrValues.h>
@@ -223,27 +222,23 @@ void FeatureWriter::BeginRows(size_t count) {
     if (count < 2) return;
     LayerLease lease = m_source->Write(m_map->LayerName());
     const std::string& sequence = m_source->BulkIdSequence(lease.Layer());
-    if (!sequence.empty())
-        m_drawnIds = DrawIds(lease.GetDataset()->Handle(), sequence, count, m_map->ClassName());
+    if (sequence.empty()) return;
+    m_drawnIds = DrawIds(lease.GetDataset()->Handle(), sequence, count, m_map->ClassName());
+    m_bulk.emplace();
 }
 
 void FeatureWriter::EndRows() {
     if (m_drawnIds.empty()) return;
     m_drawnIds.clear();
+    m_bulk.reset();
     LayerLease lease = m_source->Write(m_map->LayerName());
     EndBulkRows(lease.GetDataset()->Handle(), m_map->ClassName());
 }
 
 FdoInt64 FeatureWriter::Create(OGRLayerH layer, OGRFeatureH feature) {
     ErrorTrap trap;
-    OGRErr err;
-    if (m_nextDrawn < m_drawnIds.size()) {
-        OGR_F_SetFID(feature, m_drawnIds[m_nextDrawn++]);
-        BulkRowsScope bulk;
-        err = OGR_L_CreateFeature(layer, feature);
-    } else {
-        err = OGR_L_CreateFeature(layer, feature);
-    }
+    if (m_nextDrawn < m_drawnIds.size()) OGR_F_SetFID(feature, m_drawnIds[m_nextDrawn++]);
+    OGRErr err = OGR_L_CreateFeature(layer, feature);
     if (err != OGRERR_NONE || (!trap.Empty() && !OnlyHarmlessWarnings(trap)))
         throw FdoCommandException::Create(trap.DescribeWithWarnings(
             FdoStringP::Format(L"Inserting a feature into class '%ls' failed", m_map->ClassName())));

@@ -9,7 +9,10 @@
 // a copy must not lose data silently.
 #pragma once
 
+#include <ogrcore/OgrBulkRows.h>
 #include <ogrcore/OgrClassMap.h>
+
+#include <optional>
 
 namespace ogrcore {
 
@@ -71,9 +74,11 @@ private:
     std::vector<Planned> m_plan;
     std::vector<FdoPtr<FdoLiteralValue>> m_row;
     std::vector<BoundValue> m_bound;
-    // Ids drawn for the rows between BeginRows and EndRows, in row order.
+    // Ids drawn for the rows between BeginRows and EndRows, in row order,
+    // and the driver's setting that streams them.
     std::vector<GIntBig> m_drawnIds;
     size_t m_nextDrawn = 0;
+    std::optional<BulkRowsScope> m_bulk;
 };
 
 }  // namespace ogrcore
